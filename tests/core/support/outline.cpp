@@ -1,0 +1,40 @@
+#include "support/outline.h"
+
+namespace tolvane::testing {
+namespace {
+
+void write(const html::Document& doc, html::NodeId id, std::string& out) {
+  const html::Node& n = doc.node(id);
+  if (n.type == html::NodeType::Text) {
+    out += '"' + doc.textOf(n) + '"';
+    return;
+  }
+  if (n.type == html::NodeType::Comment) {
+    out += '!';
+    return;
+  }
+  out += doc.upperName(n);
+  if (n.firstChild == html::kNoNode) return;
+  out += '(';
+  for (html::NodeId c = n.firstChild; c != html::kNoNode; c = doc.node(c).nextSibling) {
+    if (c != n.firstChild) out += ' ';
+    write(doc, c, out);
+  }
+  out += ')';
+}
+
+}  // namespace
+
+std::string outline(const html::Document& document) {
+  std::string out;
+  for (html::NodeId c = document.node(0).firstChild; c != html::kNoNode; c = document.node(c).nextSibling) {
+    if (document.node(c).type == html::NodeType::Doctype) continue;
+    if (!out.empty()) out += ' ';
+    write(document, c, out);
+  }
+  return out;
+}
+
+std::unique_ptr<html::Document> load(std::string_view page) { return html::Document::fromBytes(std::string(page)); }
+
+}  // namespace tolvane::testing

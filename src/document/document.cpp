@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "document/ascii.h"
+
 #include "document/serializer.h"
 #include "document/tree_builder.h"
 
@@ -61,9 +63,7 @@ std::unique_ptr<Document> Document::fromBytes(std::string bytes) {
 uint32_t Document::internName(std::string_view lowerName) {
   auto it = m_nameIndex.find(std::string(lowerName));
   if (it != m_nameIndex.end()) return it->second;
-  TagName name{std::string(lowerName), std::string(lowerName)};
-  for (char& c : name.upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  TagName name{std::string(lowerName), asciiUpperCopy(lowerName)};
   m_names.push_back(std::move(name));
   uint32_t id = static_cast<uint32_t>(m_names.size() - 1);
   m_nameIndex.emplace(std::string(lowerName), id);

@@ -1,21 +1,12 @@
 #include "document/element.h"
 
+#include "document/ascii.h"
 #include "document/document.h"
 #include "document/serializer.h"
 #include "document/tag_traits.h"
 
 namespace tolvane::html {
 namespace {
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
-    char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] + 32) : b[i];
-    if (x != y) return false;
-  }
-  return true;
-}
 
 // A name that can be written into a start tag without changing its structure.
 bool isValidAttributeName(std::string_view name) {

@@ -3,13 +3,21 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tolvane::html {
 namespace {
 
 FileStatus failure(const char* what, const std::string& path, int error) {
   return {std::string(what) + " \"" + path + "\": " + std::strerror(error)};
+}
+
+mode_t currentUmask() {
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
 }
 
 }  // namespace
@@ -40,6 +48,41 @@ FileStatus loadTextFromFile(const std::string& path, std::string& text) {
   if (!status) return status;
   if (size_t nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
   text = std::move(bytes);
+  return {};
+}
+
+FileStatus writeFileAtomically(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return {"Cannot create file \"\": no file name given"};
+  std::string temporary = path + ".tmp-XXXXXX";
+  int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return failure("Cannot create file", path, errno);
+  struct stat existing {};
+  // The new file keeps the old one's permissions; a new file gets the usual ones.
+  ::fchmod(fd, ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644 & ~currentUmask());
+  const char* data = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t written = ::write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      int error = written < 0 ? errno : EIO;
+      ::close(fd);
+      ::unlink(temporary.c_str());
+      return failure("Cannot write file", path, error);
+    }
+    data += written;
+    left -= static_cast<size_t>(written);
+  }
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    int error = errno;
+    ::unlink(temporary.c_str());
+    return failure("Cannot write file", path, error);
+  }
+  if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    int error = errno;
+    ::unlink(temporary.c_str());
+    return failure("Cannot create file", path, error);
+  }
   return {};
 }
 

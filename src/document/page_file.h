@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tolvane::html {
 
@@ -16,5 +17,9 @@ FileStatus readFileBytes(const std::string& path, std::string& bytes);
 // Reads the file as program text, up to its first NUL byte. A file that does not exist leaves
 // text as it was and is no error; a file that exists but cannot be read is.
 FileStatus loadTextFromFile(const std::string& path, std::string& text);
+
+// Writes bytes to path through a temporary file beside it that is then renamed over it, so that
+// the file is replaced as a whole or stays as it was.
+FileStatus writeFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace tolvane::html

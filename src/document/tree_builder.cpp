@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/ascii.h"
 #include "document/document.h"
 #include "document/tag_traits.h"
 #include "document/tokenizer.h"
@@ -338,14 +339,9 @@ void TreeBuilderRun::handleStartTag(const Token& token) {
 
 // A FONT with a colour, face or size ends SVG and MathML content.
 bool TreeBuilderRun::fontBreaksOut(const Token& token) const {
-  auto equalsIgnoringCase = [](std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             return (x >= 'A' && x <= 'Z' ? x + 32 : x) == y;
-           });
-  };
   return std::any_of(token.attributes.begin(), token.attributes.end(), [&](const Attribute& a) {
     std::string_view name = a.name.in(m_doc.m_source);
-    return equalsIgnoringCase(name, "color") || equalsIgnoringCase(name, "face") || equalsIgnoringCase(name, "size");
+    return equalsIgnoringAsciiCase(name, "color") || equalsIgnoringAsciiCase(name, "face") || equalsIgnoringAsciiCase(name, "size");
   });
 }
 

@@ -21,7 +21,7 @@ const TreeCase kTreeCases[] = {
     {"head_content_goes_into_head", "<title>T</title><meta charset=utf-8><p>x",
      R"(HTML(HEAD(TITLE("T") META) BODY(P("x"))))"},
     {"explicit_structure", "<html><head><title>T</title></head>\n<body><p>x</p></body></html>",
-     R"(HTML(HEAD(TITLE("T")) "\n" BODY(P("x"))))"},
+     "HTML(HEAD(TITLE(\"T\")) \"\n\" BODY(P(\"x\")))"},
     {"white_space_before_the_body_stays_out_of_it", "  \n<p>x", R"(HTML(HEAD BODY(P("x"))))"},
     {"text_before_any_tag_starts_the_body", "  hello <b>you</b>", R"(HTML(HEAD BODY("hello " B("you"))))"},
     {"paragraph_closes_paragraph", "<p>a<p>b", R"(HTML(HEAD BODY(P("a") P("b"))))"},

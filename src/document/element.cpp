@@ -147,6 +147,21 @@ std::optional<std::string> Element::attribute(std::string_view name) const {
   return std::nullopt;
 }
 
+size_t Element::attributeCount() const {
+  const Node* n = get();
+  if (!n || n->type != NodeType::Element) return 0;
+  auto added = m_document->m_addedAttributes.find(m_node);
+  return n->attributeCount + (added == m_document->m_addedAttributes.end() ? 0 : added->second.size());
+}
+
+std::string Element::attributeName(size_t index) const {
+  const Node* n = get();
+  if (!n || index >= attributeCount()) return {};
+  if (index < n->attributeCount)
+    return std::string(m_document->m_attributes[n->firstAttribute + index].name.in(m_document->source()));
+  return m_document->m_addedAttributes.at(m_node)[index - n->attributeCount].name;
+}
+
 bool Element::setAttribute(std::string_view name, std::string_view value) {
   const Node* n = get();
   if (!n || n->type != NodeType::Element || n->startTag.empty() || !isValidAttributeName(name)) return false;

@@ -52,6 +52,9 @@ class Element {
   // The decoded value of the attribute, the name compared without regard to ASCII case;
   // nullopt when the element has no such attribute.
   std::optional<std::string> attribute(std::string_view name) const;
+  // The element's attributes, in source order and then those added; names as written.
+  size_t attributeCount() const;
+  std::string attributeName(size_t index) const;
   // Sets the attribute, adding it at the end of the start tag when absent. Returns false for an
   // element without a start tag of its own (an implied HTML, HEAD or BODY) or a comment.
   bool setAttribute(std::string_view name, std::string_view value);

@@ -16,7 +16,7 @@ struct Outcome {
 
 Outcome runCli(std::vector<std::string> args) {
   std::ostringstream out, err;
-  int code = run(args, out, err);
+  int code = run(args, "/nonexistent/tolvane-cli", out, err);
   return {code, out.str(), err.str()};
 }
 

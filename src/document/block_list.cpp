@@ -20,13 +20,19 @@ void BlockList::setRowText(size_t index, std::string text) {
 void BlockList::reorder(const std::vector<size_t>& order) {
   std::vector<BlockRow> sorted;
   sorted.reserve(m_rows.size());
-  for (size_t old : order) sorted.push_back(std::move(m_rows[old]));
+  std::optional<size_t> selected;
+  for (size_t old : order) {
+    if (m_selectedRow == old) selected = sorted.size();
+    sorted.push_back(std::move(m_rows[old]));
+  }
+  m_selectedRow = selected;
   m_rows = std::move(sorted);
   m_indexValid = false;
 }
 
 void BlockList::clear() {
   m_rows.clear();
+  m_selectedRow.reset();
   m_firstRowByText.clear();
   m_indexValid = true;
 }

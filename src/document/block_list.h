@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -46,6 +47,10 @@ class BlockList {
   // Removes every row and frees their groups.
   void clear();
 
+  // The row the user has selected, if any.
+  std::optional<size_t> selectedRow() const { return m_selectedRow; }
+  void setSelectedRow(std::optional<size_t> row) { m_selectedRow = row; }
+
   // The group of the first row whose text equals text exactly; nullptr when none does.
   TDuplTags* FindGroupByText(std::string_view text);
 
@@ -62,6 +67,7 @@ class BlockList {
   // rebuilt at the next lookup, so the answer is always the first row from the top.
   std::unordered_map<std::string, size_t> m_firstRowByText;
   bool m_indexValid = true;
+  std::optional<size_t> m_selectedRow;
   int32_t m_duplicateCount = 0;
   BlockListListener* m_listener = nullptr;
 };

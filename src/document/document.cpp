@@ -115,6 +115,10 @@ std::string Document::markup() const { return Serializer::write(*this, 0, Serial
 
 std::string Document::textOf(const Node& text) const {
   if (text.edit >= 0) return m_textEdits[static_cast<size_t>(text.edit)];
+  return sourceTextOf(text);
+}
+
+std::string Document::sourceTextOf(const Node& text) const {
   std::string decoded = decodeText(text.content.in(m_source), text.textKind, m_sourceCodec.get());
   if (text.textKind == TextKind::Data) std::erase(decoded, '\0');  // browsers drop NUL in running text
   return decoded;
@@ -122,13 +126,17 @@ std::string Document::textOf(const Node& text) const {
 
 void Document::setText(NodeId text, std::string_view value) {
   Node& n = m_nodes[text];
+  m_edited = true;
+  if (sourceTextOf(n) == value) {
+    n.edit = -1;  // back to what the source says: its bytes are written again as they were
+    return;
+  }
   if (n.edit < 0) {
     n.edit = static_cast<int32_t>(m_textEdits.size());
     m_textEdits.emplace_back(value);
   } else {
     m_textEdits[static_cast<size_t>(n.edit)] = value;
   }
-  m_edited = true;
 }
 
 NodeId Document::insertText(NodeId parent, NodeId next, uint32_t where, std::string_view value) {

@@ -87,6 +87,7 @@ class Document {
   uint32_t internName(std::string_view lowerName);
   NodeId appendNode(Node node);
 
+  std::string sourceTextOf(const Node& text) const;
   // Sets the text of a text node.
   void setText(NodeId text, std::string_view value);
   // Inserts a new text node holding value as child of parent, before next (kNoNode: at the end),

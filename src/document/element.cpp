@@ -170,8 +170,13 @@ bool Element::setAttribute(std::string_view name, std::string_view value) {
   node.attributesEdited = true;
   m_document->m_edited = true;
   for (uint32_t i = n->firstAttribute; i < n->firstAttribute + n->attributeCount; ++i) {
-    if (equalsIgnoringAsciiCase(m_document->m_attributes[i].name.in(source), name)) {
-      m_document->m_attributeEdits[i] = std::string(value);
+    const Attribute& a = m_document->m_attributes[i];
+    if (equalsIgnoringAsciiCase(a.name.in(source), name)) {
+      // The value the source already holds keeps the source's spelling.
+      if (decodeText(a.value.in(source), TextKind::AttributeValue, &m_document->sourceCodec()) == value)
+        m_document->m_attributeEdits.erase(i);
+      else
+        m_document->m_attributeEdits[i] = std::string(value);
       return true;
     }
   }

@@ -52,6 +52,25 @@ void TextRange::moveToElementText(Element element) {
   m_span.end = {last, static_cast<uint32_t>(doc.textOf(doc.node(last)).size())};
 }
 
+bool TextRange::moveToAdjacentText(Element element, Adjacent where) {
+  if (!element || element.document() != m_document) return false;
+  const Document& doc = *m_document;
+  const Node& n = doc.node(element.node());
+  NodeId text = where == Adjacent::AfterBegin ? n.firstChild : n.nextSibling;
+  if (text == kNoNode || doc.node(text).type != NodeType::Text) return false;
+  const std::string value = doc.textOf(doc.node(text));
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  size_t begin = 0, end = value.size();
+  while (begin < end && blank(value[begin])) ++begin;
+  while (end > begin && blank(value[end - 1])) --end;
+  if (begin == end) return false;
+  m_span = Selection{};
+  m_span.kind = Selection::Kind::Text;
+  m_span.start = {text, static_cast<uint32_t>(begin)};
+  m_span.end = {text, static_cast<uint32_t>(end)};
+  return true;
+}
+
 bool TextRange::findText(std::string_view text) {
   if (!m_document || m_span.kind != Selection::Kind::Text || text.empty()) return false;
   struct Piece {

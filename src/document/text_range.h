@@ -36,6 +36,9 @@ class TextRange {
   // Sets the range to the element's text; an element without text (an image, an input) is taken
   // as a whole.
   void moveToElementText(Element element);
+  // Sets the range to the adjacent text node's text without the white space at its ends (the text a
+  // block shows). Returns false, leaving the range as it was, when there is no such text.
+  bool moveToAdjacentText(Element element, Adjacent where);
   // Moves the range to the first occurrence of text that starts at or after the range's start and
   // ends within the range (exact, case-sensitive). Returns false, leaving the range as it was,
   // when there is none or text is empty.

@@ -1,6 +1,7 @@
 #include "shell/cli_commands.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -9,6 +10,8 @@
 
 #include "document/document_scan.h"
 #include "document/headless_view.h"
+#include "document/page_markup.h"
+#include "editing/apply_text.h"
 #include "settings/message_table.h"
 
 namespace tolvane::cli {
@@ -17,7 +20,7 @@ namespace {
 using html::Document;
 
 constexpr const char* kUsage =
-    "Usage: tolvane-cli COMMAND [OPTIONS] PAGE\n"
+    "Usage: tolvane-cli COMMAND [OPTIONS] PAGE [ARGUMENTS]\n"
     "Commands:\n"
     "  info PAGE       the page's encoding, element count and title\n"
     "  elements PAGE   one line per element and comment: UNIQUEID<TAB>TAGNAME<TAB>KIND\n"
@@ -25,33 +28,48 @@ constexpr const char* kUsage =
     "  blocks [--filter|--no-filter] [--view=LIST] [--settings=FILE] [--tags] PAGE\n"
     "                  the text blocks: CLASS<TAB>COPIES<TAB>TEXT per row, or with --tags\n"
     "                  ROW<TAB>TAGNAME<TAB>INNER<TAB>SCRIPTKIND<TAB>OCCURRENCE<TAB>ATTRNAME per block;\n"
-    "                  LIST is all, none, or a comma list of text,meta,images,values,scripts\n";
+    "                  LIST is all, none, or a comma list of text,meta,images,values,scripts\n"
+    "  apply [scan options as for blocks] PAGE ROW TEXT [--out FILE]\n"
+    "                  writes TEXT into every block of row ROW (from 1) and saves the page to FILE\n"
+    "                  (default: over PAGE)\n"
+    "  save PAGE OUT   saves the page unedited to OUT\n";
 
 struct Options {
   std::string command;
-  std::string page;
+  std::vector<std::string> positional;  // PAGE first
   std::optional<bool> filter;
   std::optional<std::string> view;
   std::optional<std::string> settingsFile;
+  std::optional<std::string> out;
   bool tags = false;
 };
 
+// How many positional arguments each command takes.
+const std::map<std::string, size_t, std::less<>> kCommands = {
+    {"info", 1}, {"elements", 1}, {"markup", 1}, {"blocks", 1}, {"apply", 3}, {"save", 2}};
+
 // Parses the arguments; nullopt on a usage error.
 std::optional<Options> parse(const std::vector<std::string>& args) {
-  if (args.empty()) return std::nullopt;
+  if (args.empty() || !kCommands.contains(args[0])) return std::nullopt;
   Options options;
   options.command = args[0];
-  const bool scanOptions = options.command == "blocks";
+  const size_t wanted = kCommands.at(options.command);
+  const bool scanOptions = options.command == "blocks" || options.command == "apply";
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (scanOptions && (arg == "--filter" || arg == "--no-filter")) options.filter = arg == "--filter";
+    // The text to apply is taken literally, whatever it looks like.
+    const bool isText = options.command == "apply" && options.positional.size() == 2;
+    if (isText) options.positional.push_back(arg);
+    else if (scanOptions && (arg == "--filter" || arg == "--no-filter")) options.filter = arg == "--filter";
     else if (scanOptions && arg.starts_with("--view=")) options.view = arg.substr(7);
     else if (scanOptions && arg.starts_with("--settings=")) options.settingsFile = arg.substr(11);
-    else if (scanOptions && arg == "--tags") options.tags = true;
-    else if (arg.starts_with("--") || !options.page.empty()) return std::nullopt;
-    else options.page = arg;
+    else if (options.command == "blocks" && arg == "--tags") options.tags = true;
+    else if (options.command == "apply" && arg.starts_with("--out=")) options.out = arg.substr(6);
+    else if (options.command == "apply" && arg == "--out" && i + 1 < args.size()) options.out = args[++i];
+    else if (arg.starts_with("--") || options.positional.size() == wanted) return std::nullopt;
+    else options.positional.push_back(arg);
   }
-  if (options.page.empty()) return std::nullopt;
+  if (options.positional.size() != wanted) return std::nullopt;
   return options;
 }
 
@@ -93,16 +111,20 @@ int usage(std::ostream& err) {
   return 1;
 }
 
-int blocks(const Options& options, const std::string& programPath, HeadlessView& view, std::ostream& out,
-           std::ostream& err) {
+// The settings for a scan: the given file or the program's, then the options on top.
+std::optional<settings::TGlobalVars> scanSettings(const Options& options, const std::string& programPath) {
   std::filesystem::path program(programPath);
   settings::TGlobalVars vars;
   std::string iniPath = options.settingsFile.value_or(
       settings::settingsFilePath((program.parent_path() / "tolvane").string()));
   settings::LoadSettings(vars, iniPath, program.parent_path().string());
   if (options.filter) vars.ItemsFilter = *options.filter;
-  if (options.view && !applyViewList(*options.view, vars)) return usage(err);
+  if (options.view && !applyViewList(*options.view, vars)) return std::nullopt;
+  return vars;
+}
 
+int blocks(const Options& options, const settings::TGlobalVars& vars, HeadlessView& view, std::ostream& out,
+           std::ostream& err) {
   BlockList list;
   ScanDocument(list, view, vars);
   for (size_t r = 0; r < list.rowCount(); ++r) {
@@ -125,6 +147,31 @@ int blocks(const Options& options, const std::string& programPath, HeadlessView&
   return 0;
 }
 
+int save(DocumentState& state, HeadlessView& view, std::ostream& err) {
+  if (html::FileStatus status = SaveCurrentDocument(view, state); !status) {
+    err << status.error << "\n";
+    return 2;
+  }
+  return 0;
+}
+
+int apply(const Options& options, settings::TGlobalVars vars, HeadlessView& view, std::ostream& err) {
+  BlockList list;
+  ScanDocument(list, view, vars);
+  const std::string& rowArgument = options.positional[1];
+  size_t row = 0;
+  auto [end, error] = std::from_chars(rowArgument.data(), rowArgument.data() + rowArgument.size(), row);
+  if (error != std::errc() || end != rowArgument.data() + rowArgument.size() || row < 1 || row > list.rowCount()) {
+    err << "Row " << rowArgument << " does not exist: the page has " << list.rowCount() << " rows\n";
+    return 2;
+  }
+  DocumentState state{options.out.value_or(options.positional[0]), false};
+  vars.AutoSave = false;  // saved once below, to the chosen file
+  GroupEditContext context{vars, state, {}};
+  ApplyText(*list.row(row - 1).group, options.positional[2], context);
+  return save(state, view, err);
+}
+
 int pageCommand(const Options& options, Document& page, std::ostream& out) {
   if (options.command == "info") {
     out << "Encoding: " << page.encoding() << "\n"
@@ -145,15 +192,20 @@ int pageCommand(const Options& options, Document& page, std::ostream& out) {
 
 int run(const std::vector<std::string>& args, const std::string& programPath, std::ostream& out, std::ostream& err) {
   std::optional<Options> options = parse(args);
-  static const std::string_view kCommands[] = {"info", "elements", "markup", "blocks"};
-  if (!options || std::find(std::begin(kCommands), std::end(kCommands), options->command) == std::end(kCommands))
-    return usage(err);
+  if (!options) return usage(err);
+  std::optional<settings::TGlobalVars> vars = scanSettings(*options, programPath);
+  if (!vars) return usage(err);
   HeadlessView view;
-  if (html::FileStatus status = view.navigate(options->page); !status) {
+  if (html::FileStatus status = view.navigate(options->positional[0]); !status) {
     err << status.error << "\n";
     return 2;
   }
-  if (options->command == "blocks") return blocks(*options, programPath, view, out, err);
+  if (options->command == "blocks") return blocks(*options, *vars, view, out, err);
+  if (options->command == "apply") return apply(*options, *vars, view, err);
+  if (options->command == "save") {
+    DocumentState state{options->positional[1], false};
+    return save(state, view, err);
+  }
   return pageCommand(*options, *view.currentDocument(), out);
 }
 

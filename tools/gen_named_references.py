@@ -9,7 +9,7 @@ import pathlib
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-DEFAULT_INPUT = ROOT.parent / "shared" / "testdata" / "entities.json"
+DEFAULT_INPUT = ROOT / "tests" / "data" / "entities.json"
 DEFAULT_OUTPUT = ROOT / "src" / "document" / "named_references.inc"
 
 

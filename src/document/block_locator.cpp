@@ -33,19 +33,26 @@ void SelectBlock(const TTag& block) {
       if (!block.Inner) selectAdjacent(element, false);
       break;
     case html::ElementKind::Input:
-      if (!block.Inner) selectAdjacent(element, false);
+      if (!block.Inner)
+        selectAdjacent(element, false);
       else if (!(asciiUpperCopy(element.inputType()) == "IMAGE" ? element.alt() : element.value()).empty())
         selectWhole(element);
       break;
-    case html::ElementKind::LineBreak: selectAdjacent(element, block.Inner); break;
+    case html::ElementKind::LineBreak:
+      selectAdjacent(element, block.Inner);
+      break;
     case html::ElementKind::General: {
       const std::string tag = element.tagName();
-      if (tag == "!" || IsTextTag(tag)) selectAdjacent(element, block.Inner);
-      else if (tag == "IMG" && !block.Inner) selectAdjacent(element, false);
-      else if (tag == "IMG" && !element.alt().empty()) selectWhole(element);
+      if (tag == "!" || IsTextTag(tag))
+        selectAdjacent(element, block.Inner);
+      else if (tag == "IMG" && !block.Inner)
+        selectAdjacent(element, false);
+      else if (tag == "IMG" && !element.alt().empty())
+        selectWhole(element);
       break;
     }
-    case html::ElementKind::Undefined: break;
+    case html::ElementKind::Undefined:
+      break;
   }
 }
 

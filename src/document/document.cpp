@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kUniqueIdPrefix = "tv_id";
 
-bool isHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }
+bool isHtmlSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
+}
 
 // White space stripped at both ends and collapsed to one space inside, as a document's title reads.
 std::string collapseSpace(std::string_view text) {
@@ -81,7 +83,9 @@ NodeId Document::appendNode(Node node) {
   return static_cast<NodeId>(m_nodes.size() - 1);
 }
 
-Element Document::item(size_t i) { return i < m_all.size() ? Element(this, m_all[i]) : Element(); }
+Element Document::item(size_t i) {
+  return i < m_all.size() ? Element(this, m_all[i]) : Element();
+}
 
 Element Document::elementByUniqueID(std::string_view id) {
   if (!id.starts_with(kUniqueIdPrefix)) return {};
@@ -111,7 +115,9 @@ bool Document::setTitle(std::string_view text) {
   return false;
 }
 
-std::string Document::markup() const { return Serializer::write(*this, 0, Serializer::Target::PageBytes); }
+std::string Document::markup() const {
+  return Serializer::write(*this, 0, Serializer::Target::PageBytes);
+}
 
 std::string Document::textOf(const Node& text) const {
   if (text.edit >= 0) return m_textEdits[static_cast<size_t>(text.edit)];
@@ -119,7 +125,7 @@ std::string Document::textOf(const Node& text) const {
 }
 
 std::string Document::sourceTextOf(const Node& text) const {
-  std::string decoded = decodeText(text.content.in(m_source), text.textKind, m_sourceCodec.get());
+  std::string decoded = decodeText(text.outer.in(m_source), text.textKind, m_sourceCodec.get());
   if (text.textKind == TextKind::Data) std::erase(decoded, '\0');  // browsers drop NUL in running text
   return decoded;
 }
@@ -145,19 +151,25 @@ NodeId Document::insertText(NodeId parent, NodeId next, uint32_t where, std::str
   const Node& p = m_nodes[parent];
   if (p.type == NodeType::Element && !p.foreign) {
     const std::string& name = m_names[p.name].lower;
-    if (name == "script" || name == "style") n.textKind = TextKind::RawText;
-    else if (name == "title" || name == "textarea") n.textKind = TextKind::RcData;
+    if (name == "script" || name == "style")
+      n.textKind = TextKind::RawText;
+    else if (name == "title" || name == "textarea")
+      n.textKind = TextKind::RcData;
   }
-  n.outer = n.content = SourceRange{where, where};
+  n.outer = SourceRange{where, where};
   n.parent = parent;
   n.nextSibling = next;
   n.previousSibling = next == kNoNode ? m_nodes[parent].lastChild : m_nodes[next].previousSibling;
   NodeId id = appendNode(n);
   Node& inserted = m_nodes[id];
-  if (inserted.previousSibling != kNoNode) m_nodes[inserted.previousSibling].nextSibling = id;
-  else m_nodes[parent].firstChild = id;
-  if (next != kNoNode) m_nodes[next].previousSibling = id;
-  else m_nodes[parent].lastChild = id;
+  if (inserted.previousSibling != kNoNode)
+    m_nodes[inserted.previousSibling].nextSibling = id;
+  else
+    m_nodes[parent].firstChild = id;
+  if (next != kNoNode)
+    m_nodes[next].previousSibling = id;
+  else
+    m_nodes[parent].lastChild = id;
   setText(id, value);
   return id;
 }

@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "document/chunked_vector.h"
 #include "document/element.h"
 #include "document/encoding.h"
 #include "document/node.h"
@@ -94,22 +95,22 @@ class Document {
   // at the source offset where.
   NodeId insertText(NodeId parent, NodeId next, uint32_t where, std::string_view value);
 
-  std::string m_bytes;                    // the page as read
-  std::string m_transcoded;               // UTF-8 form of a page whose encoding is not ASCII-compatible
-  std::string_view m_source;              // what was tokenized: m_bytes or m_transcoded
+  std::string m_bytes;        // the page as read
+  std::string m_transcoded;   // UTF-8 form of a page whose encoding is not ASCII-compatible
+  std::string_view m_source;  // what was tokenized: m_bytes or m_transcoded
   std::string m_encoding;
   size_t m_bomLength = 0;
-  std::unique_ptr<Codec> m_sourceCodec;   // decodes m_source
-  std::unique_ptr<Codec> m_pageCodec;     // encodes a transcoded page back (null when not transcoded)
+  std::unique_ptr<Codec> m_sourceCodec;  // decodes m_source
+  std::unique_ptr<Codec> m_pageCodec;    // encodes a transcoded page back (null when not transcoded)
 
-  std::vector<Node> m_nodes;
-  std::vector<Attribute> m_attributes;
+  ChunkedVector<Node> m_nodes;
+  ChunkedVector<Attribute> m_attributes;
   std::vector<TagName> m_names;
   std::unordered_map<std::string, uint32_t> m_nameIndex;
   std::vector<NodeId> m_all;
   NodeId m_html = kNoNode;
 
-  std::vector<std::string> m_textEdits;                       // indexed by Node::edit
+  std::vector<std::string> m_textEdits;                        // indexed by Node::edit
   std::unordered_map<uint32_t, std::string> m_attributeEdits;  // attribute index → new value
   std::unordered_map<NodeId, std::vector<AttributeEdit>> m_addedAttributes;
   bool m_edited = false;

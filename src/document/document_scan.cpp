@@ -16,16 +16,59 @@ using html::Element;
 using html::ElementKind;
 
 // Event attributes whose quoted strings are listed, in the order they are visited.
-constexpr std::array<std::string_view, 53> kEventAttributes = {
-    "ONHELP",        "ONCLICK",         "ONDBLCLICK",     "ONKEYPRESS",     "ONKEYDOWN",        "ONKEYUP",
-    "ONMOUSEOUT",    "ONMOUSEOVER",     "ONMOUSEMOVE",    "ONMOUSEDOWN",    "ONMOUSEUP",        "ONSELECTSTART",
-    "ONDRAGSTART",   "ONBEFOREUPDATE",  "ONAFTERUPDATE",  "ONROWEXIT",      "ONROWENTER",       "ONDATASETCHANGED",
-    "ONDATASETCOMPLETE", "ONPROPERTYCHANGE", "ONSCROLL",  "ONFOCUS",        "ONBLUR",           "ONRESIZE",
-    "ONDRAG",        "ONDRAGEND",       "ONDRAGENTER",    "ONDRAGOVER",     "ONDRAGLEAVE",      "ONDROP",
-    "ONBEFORECUT",   "ONBEFORECOPY",    "ONBEFOREPASTE",  "ONCOPY",         "ONPASTE",          "ONCONTEXTMENU",
-    "ONROWDELETE",   "ONROWINSERTED",   "ONCELLCHANGE",   "ONPAGE",         "ONMOUSEENTER",     "ONMOUSELEAVE",
-    "ONACTIVATE",    "ONBEFOREDEACTIVATE", "ONMOVE",      "ONCONTROLSELECT", "ONMOVESTART",     "ONMOVEEND",
-    "ONRESIZESTART", "ONRESIZEEND",     "ONLOAD",         "ONERROR",        "ONCHANGE"};
+constexpr std::array<std::string_view, 53> kEventAttributes = {"ONHELP",
+                                                               "ONCLICK",
+                                                               "ONDBLCLICK",
+                                                               "ONKEYPRESS",
+                                                               "ONKEYDOWN",
+                                                               "ONKEYUP",
+                                                               "ONMOUSEOUT",
+                                                               "ONMOUSEOVER",
+                                                               "ONMOUSEMOVE",
+                                                               "ONMOUSEDOWN",
+                                                               "ONMOUSEUP",
+                                                               "ONSELECTSTART",
+                                                               "ONDRAGSTART",
+                                                               "ONBEFOREUPDATE",
+                                                               "ONAFTERUPDATE",
+                                                               "ONROWEXIT",
+                                                               "ONROWENTER",
+                                                               "ONDATASETCHANGED",
+                                                               "ONDATASETCOMPLETE",
+                                                               "ONPROPERTYCHANGE",
+                                                               "ONSCROLL",
+                                                               "ONFOCUS",
+                                                               "ONBLUR",
+                                                               "ONRESIZE",
+                                                               "ONDRAG",
+                                                               "ONDRAGEND",
+                                                               "ONDRAGENTER",
+                                                               "ONDRAGOVER",
+                                                               "ONDRAGLEAVE",
+                                                               "ONDROP",
+                                                               "ONBEFORECUT",
+                                                               "ONBEFORECOPY",
+                                                               "ONBEFOREPASTE",
+                                                               "ONCOPY",
+                                                               "ONPASTE",
+                                                               "ONCONTEXTMENU",
+                                                               "ONROWDELETE",
+                                                               "ONROWINSERTED",
+                                                               "ONCELLCHANGE",
+                                                               "ONPAGE",
+                                                               "ONMOUSEENTER",
+                                                               "ONMOUSELEAVE",
+                                                               "ONACTIVATE",
+                                                               "ONBEFOREDEACTIVATE",
+                                                               "ONMOVE",
+                                                               "ONCONTROLSELECT",
+                                                               "ONMOVESTART",
+                                                               "ONMOVEEND",
+                                                               "ONRESIZESTART",
+                                                               "ONRESIZEEND",
+                                                               "ONLOAD",
+                                                               "ONERROR",
+                                                               "ONCHANGE"};
 
 class Scan {
  public:
@@ -52,11 +95,13 @@ class Scan {
   }
 
   void addTextAfterEnd(Element element) {
-    if (m_settings.ViewText) add(element, element.adjacentText(Adjacent::AfterEnd), false, BlockClass::RunningText);
+    if (m_settings.ViewText)
+      add(element, element.adjacentText(Adjacent::AfterEnd), false, BlockClass::RunningText);
   }
 
   // The strings between pairs of apostrophes, numbered from 1; an empty one uses up its number.
-  void addQuotedStrings(Element element, std::string_view code, ScriptStringKind kind, std::string_view attrName) {
+  void addQuotedStrings(Element element, std::string_view code, ScriptStringKind kind,
+                        std::string_view attrName) {
     int32_t occurrence = 1;
     for (size_t open = code.find('\''); open != std::string_view::npos; ++occurrence) {
       size_t close = code.find('\'', open + 1);
@@ -72,7 +117,8 @@ class Scan {
   bool addOwnTexts(Element element) {
     switch (element.kind()) {
       case ElementKind::Script:
-        if (m_settings.ViewScripts) addQuotedStrings(element, element.scriptCode(), ScriptStringKind::ScriptCode, {});
+        if (m_settings.ViewScripts)
+          addQuotedStrings(element, element.scriptCode(), ScriptStringKind::ScriptCode, {});
         addTextAfterEnd(element);
         return true;
       case ElementKind::Input:
@@ -131,7 +177,8 @@ class Scan {
     present.erase(std::unique(present.begin(), present.end()), present.end());
     for (size_t index : present) {
       std::string_view name = kEventAttributes[index];
-      if (auto value = element.attribute(name)) addQuotedStrings(element, *value, ScriptStringKind::EventAttribute, name);
+      if (auto value = element.attribute(name))
+        addQuotedStrings(element, *value, ScriptStringKind::EventAttribute, name);
     }
   }
 
@@ -146,14 +193,15 @@ bool ScanDocument(BlockList& list, BrowserView& browser, const settings::TGlobal
   list.clear();
   list.setDuplicateCount(0);
   bool result = true;
-  if (html::Document* document = browser.currentDocument()) result = Scan(list, browser, settings).run(*document);
+  if (html::Document* document = browser.currentDocument())
+    result = Scan(list, browser, settings).run(*document);
   if (list.listener()) list.listener()->scanFinished(list);
   return result;
 }
 
 void AddBlock(BlockList& list, BrowserView& browser, Element element, std::string_view text, bool inner,
-              BlockClass blockClass, ScriptStringKind scriptKind, int32_t occurrence, std::string_view attrName,
-              const settings::TGlobalVars& settings) {
+              BlockClass blockClass, ScriptStringKind scriptKind, int32_t occurrence,
+              std::string_view attrName, const settings::TGlobalVars& settings) {
   std::string normalized = normalizeBlockText(text);
   if (normalized.empty()) return;
   auto tag = std::make_unique<TTag>();

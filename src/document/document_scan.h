@@ -22,7 +22,7 @@ bool ScanDocument(BlockList& list, BrowserView& browser, const settings::TGlobal
 // Normalises text (no-break spaces as "&nbsp", trimmed) and, when anything is left, files a block
 // for it: in the first row with the same text when ItemsFilter is on, else in a new row.
 void AddBlock(BlockList& list, BrowserView& browser, html::Element element, std::string_view text, bool inner,
-              BlockClass blockClass, ScriptStringKind scriptKind, int32_t occurrence, std::string_view attrName,
-              const settings::TGlobalVars& settings);
+              BlockClass blockClass, ScriptStringKind scriptKind, int32_t occurrence,
+              std::string_view attrName, const settings::TGlobalVars& settings);
 
 }  // namespace tolvane

@@ -71,8 +71,8 @@ bool Element::replaceAdjacentText(Adjacent where, std::string_view text) {
       m_document->setText(first, text);
     } else {
       uint32_t at = !n->startTag.empty() ? n->startTag.end
-                    : first != kNoNode  ? m_document->node(first).outer.begin
-                                        : n->outer.begin;
+                    : first != kNoNode   ? m_document->node(first).outer.begin
+                                         : n->outer.begin;
       m_document->insertText(m_node, first, at, text);
     }
     return true;

@@ -26,13 +26,13 @@ struct Node {
   NodeId lastChild = kNoNode;
   NodeId previousSibling = kNoNode;
   NodeId nextSibling = kNoNode;
-  SourceRange outer;     // the whole node; empty at its place for implied elements and inserted text
+  SourceRange outer;     // the whole node (a text node's text); empty at its place for implied elements and
+                         // inserted text
   SourceRange startTag;  // Element: its start tag, empty when implied; Comment, Doctype: the whole token
   SourceRange endTag;    // Element: its explicit end tag, empty when there is none
-  SourceRange content;   // Text: its text; Comment: the comment's text
   uint32_t firstAttribute = 0;  // Element: index of its first attribute in the document's attribute array
   uint32_t attributeCount = 0;
-  int32_t edit = -1;  // Text: index of the text that replaced the source, -1 while untouched
+  int32_t edit = -1;      // Text: index of the text that replaced the source, -1 while untouched
   uint32_t allIndex = 0;  // Element, Comment: position in the document's element collection
 };
 

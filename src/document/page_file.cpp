@@ -1,11 +1,11 @@
 #include "document/page_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
 namespace tolvane::html {
 namespace {
@@ -34,7 +34,8 @@ FileStatus readFileBytes(const std::string& path, std::string& bytes) {
   content.resize(static_cast<size_t>(in.gcount()));
   // A file that grew while it was read (or a special file without a size) is read to its end.
   char chunk[65536];
-  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) content.append(chunk, static_cast<size_t>(in.gcount()));
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+    content.append(chunk, static_cast<size_t>(in.gcount()));
   if (in.bad()) return failure("Cannot read file", path, errno ? errno : EIO);
   bytes = std::move(content);
   return {};

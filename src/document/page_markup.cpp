@@ -5,7 +5,9 @@
 
 namespace tolvane {
 
-html::Document* GetHTMLDocument(BrowserView& browser) { return browser.currentDocument(); }
+html::Document* GetHTMLDocument(BrowserView& browser) {
+  return browser.currentDocument();
+}
 
 std::string GetPageMarkup(BrowserView& browser) {
   html::Document* document = GetHTMLDocument(browser);

@@ -17,13 +17,17 @@ std::string escapeText(std::string_view text) {
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (c == '&') out += "&amp;";
-    else if (c == '<') out += "&lt;";
-    else if (c == '>') out += "&gt;";
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
     else if (c == '\xC2' && i + 1 < text.size() && text[i + 1] == '\xA0') {
       out += "&nbsp;";
       ++i;
-    } else out += c;
+    } else
+      out += c;
   }
   return out;
 }
@@ -32,9 +36,12 @@ std::string escapeAttribute(std::string_view value) {
   std::string out;
   out.reserve(value.size());
   for (char c : value) {
-    if (c == '&') out += "&amp;";
-    else if (c == '"') out += "&quot;";
-    else out += c;
+    if (c == '&')
+      out += "&amp;";
+    else if (c == '"')
+      out += "&quot;";
+    else
+      out += c;
   }
   return out;
 }
@@ -70,8 +77,10 @@ class Writer {
   // Writes program text that was escaped for its place; characters the page's encoding cannot
   // hold become references (or escapes in script code).
   void writeText(std::string_view utf8, Codec::Fallback fallback) {
-    if (m_target == Serializer::Target::Utf8Text) m_out.append(utf8);
-    else m_doc.sourceCodec().encode(utf8, m_out, fallback);
+    if (m_target == Serializer::Target::Utf8Text)
+      m_out.append(utf8);
+    else
+      m_doc.sourceCodec().encode(utf8, m_out, fallback);
   }
 
   std::string take() { return std::move(m_out); }
@@ -104,14 +113,22 @@ std::string Serializer::write(const Document& document, NodeId root, Target targ
       writer.copySource(cursor, n.outer.begin);
       const std::string& text = document.m_textEdits[static_cast<size_t>(n.edit)];
       switch (n.textKind) {
-        case TextKind::RawText: writer.writeText(escapeRawText(text), Codec::Fallback::ScriptEscape); break;
-        case TextKind::CData: writer.writeText(escapeCData(text), Codec::Fallback::CharacterReference); break;
-        default: writer.writeText(escapeText(text), Codec::Fallback::CharacterReference); break;
+        case TextKind::RawText:
+          writer.writeText(escapeRawText(text), Codec::Fallback::ScriptEscape);
+          break;
+        case TextKind::CData:
+          writer.writeText(escapeCData(text), Codec::Fallback::CharacterReference);
+          break;
+        default:
+          writer.writeText(escapeText(text), Codec::Fallback::CharacterReference);
+          break;
       }
       cursor = n.outer.end;
     } else if (n.type == NodeType::Element && n.attributesEdited) {
       uint32_t insertAt = n.startTag.begin + 1;
-      while (insertAt < n.startTag.end && std::string_view(" \t\n\f\r/>").find(source[insertAt]) == std::string_view::npos) ++insertAt;
+      while (insertAt < n.startTag.end &&
+             std::string_view(" \t\n\f\r/>").find(source[insertAt]) == std::string_view::npos)
+        ++insertAt;
       for (uint32_t i = n.firstAttribute; i < n.firstAttribute + n.attributeCount; ++i) {
         const Attribute& a = document.m_attributes[i];
         insertAt = a.whole.end;

@@ -30,8 +30,8 @@ struct TTag {
   bool Inner = false;     // the element's own text (or property) rather than the text after its end tag
   std::string TagName;    // as the element reported it at scan time
   ScriptStringKind ScriptKind = ScriptStringKind::None;
-  int32_t Occurrence = 0;   // number of the quoted string, from 1; 0 when no script string
-  std::string AttrName;     // the event attribute's name in upper case, for event attribute strings
+  int32_t Occurrence = 0;          // number of the quoted string, from 1; 0 when no script string
+  std::string AttrName;            // the event attribute's name in upper case, for event attribute strings
   BrowserView* Browser = nullptr;  // the view whose document holds the element; not owned
 };
 
@@ -44,7 +44,7 @@ class TDuplTags {
   TTag& GetTag(size_t index) const { return *m_tags[index]; }
   size_t Count() const { return m_tags.size(); }
 
-  std::string Text;              // the normalised text of the blocks, or the text last applied
+  std::string Text;               // the normalised text of the blocks, or the text last applied
   BlockList* ListView = nullptr;  // the list that shows the group's row; not owned
 
  private:

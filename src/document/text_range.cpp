@@ -75,8 +75,8 @@ bool TextRange::findText(std::string_view text) {
   if (!m_document || m_span.kind != Selection::Kind::Text || text.empty()) return false;
   struct Piece {
     NodeId node;
-    size_t at;     // where the piece starts in the joined text
-    uint32_t from; // offset in the node's text where the piece starts
+    size_t at;      // where the piece starts in the joined text
+    uint32_t from;  // offset in the node's text where the piece starts
   };
   std::vector<Piece> pieces;
   std::string joined;
@@ -84,7 +84,8 @@ bool TextRange::findText(std::string_view text) {
   forEachTextNode(doc, m_span.start.textNode, m_span.end.textNode, [&](NodeId id) {
     std::string nodeText = doc.textOf(doc.node(id));
     uint32_t from = id == m_span.start.textNode ? m_span.start.offset : 0;
-    size_t to = id == m_span.end.textNode ? std::min<size_t>(m_span.end.offset, nodeText.size()) : nodeText.size();
+    size_t to =
+        id == m_span.end.textNode ? std::min<size_t>(m_span.end.offset, nodeText.size()) : nodeText.size();
     if (from > to) from = static_cast<uint32_t>(to);
     pieces.push_back({id, joined.size(), from});
     joined.append(nodeText, from, to - from);

@@ -20,7 +20,7 @@ struct TextPoint {
 struct Selection {
   enum class Kind { None, Text, Element };
   Kind kind = Kind::None;
-  TextPoint start, end;     // Kind::Text
+  TextPoint start, end;      // Kind::Text
   NodeId element = kNoNode;  // Kind::Element
   friend bool operator==(const Selection&, const Selection&) = default;
 };

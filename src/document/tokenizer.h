@@ -14,8 +14,9 @@ namespace tolvane::html {
 
 // One attribute of a tag, as byte ranges in the source.
 struct Attribute {
-  SourceRange whole;  // from the first byte of the name to the last byte of the value (closing quote included)
-  SourceRange name;   // the name as written (original case)
+  SourceRange
+      whole;         // from the first byte of the name to the last byte of the value (closing quote included)
+  SourceRange name;  // the name as written (original case)
   SourceRange value;  // the raw value without its quotes; empty, at name.end, when there is no value
   char quote = 0;     // '"' or '\'' when quoted, 0 when unquoted or without value
 };
@@ -30,7 +31,7 @@ struct Token {
   SourceRange range;  // the whole token in the source
 
   // StartTag / EndTag
-  std::string name;                  // ASCII-lower-cased; NUL becomes U+FFFD
+  std::string name;                   // ASCII-lower-cased; NUL becomes U+FFFD
   std::vector<Attribute> attributes;  // in source order; later duplicates (same lower-cased name) dropped
   bool selfClosing = false;
 

@@ -16,7 +16,9 @@ namespace {
 // search of the open elements short, so that no input takes more than linear time.
 constexpr size_t kMaximumDepth = 512;
 
-bool isHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }
+bool isHtmlSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r';
+}
 
 uint32_t leadingSpace(std::string_view text) {
   uint32_t n = 0;
@@ -79,9 +81,9 @@ class TreeBuilderRun {
   Tokenizer m_tokenizer;
   uint32_t m_start;
   Mode m_mode = Mode::BeforeHtml;
-  std::vector<NodeId> m_open;        // the stack of open elements, the document node at the bottom
-  std::vector<uint32_t> m_traits;    // by name index
-  std::vector<uint32_t> m_openCount; // open elements per name index, to skip hopeless searches
+  std::vector<NodeId> m_open;         // the stack of open elements, the document node at the bottom
+  std::vector<uint32_t> m_traits;     // by name index
+  std::vector<uint32_t> m_openCount;  // open elements per name index, to skip hopeless searches
   NodeId m_head = kNoNode;
   NodeId m_body = kNoNode;
   uint32_t m_commentName = 0;
@@ -134,7 +136,7 @@ void TreeBuilderRun::copyAttributes(NodeId element, const Token& token) {
   Node& n = m_doc.m_nodes[element];
   n.firstAttribute = static_cast<uint32_t>(m_doc.m_attributes.size());
   n.attributeCount = static_cast<uint32_t>(token.attributes.size());
-  m_doc.m_attributes.insert(m_doc.m_attributes.end(), token.attributes.begin(), token.attributes.end());
+  for (const Attribute& attribute : token.attributes) m_doc.m_attributes.push_back(attribute);
 }
 
 void TreeBuilderRun::push(NodeId element) {
@@ -167,10 +169,18 @@ std::optional<size_t> TreeBuilderRun::findInScope(uint32_t name, Scope scope) co
   if (m_openCount[name] == 0) return std::nullopt;
   uint32_t boundary = 0;
   switch (scope) {
-    case Scope::Default: boundary = kScopeBoundary; break;
-    case Scope::ListItem: boundary = kScopeBoundary | kListScopeBoundary; break;
-    case Scope::Button: boundary = kScopeBoundary | kButtonScopeBoundary; break;
-    case Scope::Table: boundary = kTableScopeBoundary; break;
+    case Scope::Default:
+      boundary = kScopeBoundary;
+      break;
+    case Scope::ListItem:
+      boundary = kScopeBoundary | kListScopeBoundary;
+      break;
+    case Scope::Button:
+      boundary = kScopeBoundary | kButtonScopeBoundary;
+      break;
+    case Scope::Table:
+      boundary = kTableScopeBoundary;
+      break;
   }
   for (size_t i = m_open.size(); i-- > 1;) {
     NodeId id = m_open[i];
@@ -234,7 +244,6 @@ void TreeBuilderRun::addText(SourceRange range, TextKind kind) {
   Node n;
   n.type = NodeType::Text;
   n.textKind = kind;
-  n.content = range;
   n.outer = range;
   append(current(), m_doc.appendNode(n));
 }
@@ -262,7 +271,6 @@ void TreeBuilderRun::handleComment(const Token& token) {
   n.name = m_commentName;
   n.startTag = token.range;
   n.outer = token.range;
-  n.content = token.data;
   n.allIndex = static_cast<uint32_t>(m_doc.m_all.size());
   NodeId id = m_doc.appendNode(n);
   m_doc.m_all.push_back(id);
@@ -341,7 +349,8 @@ void TreeBuilderRun::handleStartTag(const Token& token) {
 bool TreeBuilderRun::fontBreaksOut(const Token& token) const {
   return std::any_of(token.attributes.begin(), token.attributes.end(), [&](const Attribute& a) {
     std::string_view name = a.name.in(m_doc.m_source);
-    return equalsIgnoringAsciiCase(name, "color") || equalsIgnoringAsciiCase(name, "face") || equalsIgnoringAsciiCase(name, "size");
+    return equalsIgnoringAsciiCase(name, "color") || equalsIgnoringAsciiCase(name, "face") ||
+           equalsIgnoringAsciiCase(name, "size");
   });
 }
 
@@ -386,13 +395,14 @@ void TreeBuilderRun::closeForStartTag(uint32_t name) {
     if (tag == "optgroup" && m_doc.m_names[nameOf(current())].lower == "optgroup") popCurrent();
   } else if (tag == "a" || tag == "nobr" || tag == "button") {
     if (auto open = findInScope(name, Scope::Default)) popThrough(*open, nullptr);
-  } else if (tag == "td" || tag == "th" || tag == "tr" || tag == "tbody" || tag == "thead" || tag == "tfoot" ||
-             tag == "caption" || tag == "colgroup") {
+  } else if (tag == "td" || tag == "th" || tag == "tr" || tag == "tbody" || tag == "thead" ||
+             tag == "tfoot" || tag == "caption" || tag == "colgroup") {
     // Close the open cell, row or section down to the structure that holds the new one.
     auto holds = [&](std::string_view holder) {
       if (holder == "table") return true;
       if (holder == "tr") return tag == "td" || tag == "th";
-      if (holder == "tbody" || holder == "thead" || holder == "tfoot") return tag == "td" || tag == "th" || tag == "tr";
+      if (holder == "tbody" || holder == "thead" || holder == "tfoot")
+        return tag == "td" || tag == "th" || tag == "tr";
       return false;
     };
     for (size_t i = m_open.size(); i-- > 1;) {
@@ -417,10 +427,14 @@ void TreeBuilderRun::insertHtmlElement(const Token& token, uint32_t name) {
   }
   push(id);
   Tokenizer::State state = Tokenizer::State::Data;
-  if (traits & kRcData) state = Tokenizer::State::RcData;
-  else if (traits & kRawText) state = Tokenizer::State::RawText;
-  else if (traits & kScriptData) state = Tokenizer::State::ScriptData;
-  else if (traits & kPlaintext) state = Tokenizer::State::Plaintext;
+  if (traits & kRcData)
+    state = Tokenizer::State::RcData;
+  else if (traits & kRawText)
+    state = Tokenizer::State::RawText;
+  else if (traits & kScriptData)
+    state = Tokenizer::State::ScriptData;
+  else if (traits & kPlaintext)
+    state = Tokenizer::State::Plaintext;
   if (state != Tokenizer::State::Data) {
     m_tokenizer.switchTo(state);
     m_tokenizer.setLastStartTag(token.name);
@@ -473,7 +487,8 @@ void TreeBuilderRun::handleEndTagInBody(const Token& token, uint32_t name) {
   if (tag == "body" || tag == "html") {
     // The element stays open: whatever follows still belongs to it, as in a browser.
     NodeId element = tag == "body" ? m_body : m_doc.m_html;
-    if (element != kNoNode && m_doc.m_nodes[element].endTag.empty()) m_doc.m_nodes[element].endTag = token.range;
+    if (element != kNoNode && m_doc.m_nodes[element].endTag.empty())
+      m_doc.m_nodes[element].endTag = token.range;
     return;
   }
   if (tag == "br") {
@@ -531,17 +546,30 @@ void TreeBuilderRun::run() {
     m_tokenizer.setCDataAllowed(inForeignContent());
     if (!m_tokenizer.next(token) || token.type == TokenType::EndOfFile) break;
     switch (token.type) {
-      case TokenType::Character: handleText(token); break;
-      case TokenType::Comment: handleComment(token); break;
-      case TokenType::Doctype: handleDoctype(token); break;
-      case TokenType::StartTag: handleStartTag(token); break;
-      case TokenType::EndTag: handleEndTag(token); break;
-      case TokenType::EndOfFile: break;
+      case TokenType::Character:
+        handleText(token);
+        break;
+      case TokenType::Comment:
+        handleComment(token);
+        break;
+      case TokenType::Doctype:
+        handleDoctype(token);
+        break;
+      case TokenType::StartTag:
+        handleStartTag(token);
+        break;
+      case TokenType::EndTag:
+        handleEndTag(token);
+        break;
+      case TokenType::EndOfFile:
+        break;
     }
   }
   finish();
 }
 
-void TreeBuilder::build(Document& document, uint32_t start) { TreeBuilderRun(document, start).run(); }
+void TreeBuilder::build(Document& document, uint32_t start) {
+  TreeBuilderRun(document, start).run();
+}
 
 }  // namespace tolvane::html

@@ -44,8 +44,10 @@ std::string fromBlockText(std::string_view text) {
 std::string asScriptString(std::string_view text) {
   std::string out;
   for (char c : fromBlockText(text)) {
-    if (c == '\'') out += "\\u0027";
-    else out += c;
+    if (c == '\'')
+      out += "\\u0027";
+    else
+      out += c;
   }
   return out;
 }
@@ -55,7 +57,8 @@ std::string keepLayout(std::string_view old, std::string_view core) {
   std::string_view trimmed = trimControlAndSpace(old);
   if (trimmed.empty()) return std::string(old) + std::string(core);
   size_t lead = static_cast<size_t>(trimmed.data() - old.data());
-  return std::string(old.substr(0, lead)) + std::string(core) + std::string(old.substr(lead + trimmed.size()));
+  return std::string(old.substr(0, lead)) + std::string(core) +
+         std::string(old.substr(lead + trimmed.size()));
 }
 
 void selectAdjacent(Element element, Adjacent where) {
@@ -123,17 +126,23 @@ bool DefineText(const TTag& block, std::string_view newText) {
       return true;
     case ScriptStringKind::EventAttribute:
       if (auto value = element.attribute(block.AttrName))
-        if (auto code = replaceScriptString(*value, newText, block.Occurrence)) element.setAttribute(block.AttrName, *code);
+        if (auto code = replaceScriptString(*value, newText, block.Occurrence))
+          element.setAttribute(block.AttrName, *code);
       return true;
-    case ScriptStringKind::None: break;
+    case ScriptStringKind::None:
+      break;
   }
 
   switch (element.kind()) {
     case ElementKind::Script:
       if (!block.Inner) writeAdjacent(element, false, newText);
       break;
-    case ElementKind::Input: writeInput(element, block.Inner, newText); break;
-    case ElementKind::LineBreak: writeAdjacent(element, block.Inner, newText); break;
+    case ElementKind::Input:
+      writeInput(element, block.Inner, newText);
+      break;
+    case ElementKind::LineBreak:
+      writeAdjacent(element, block.Inner, newText);
+      break;
     case ElementKind::General: {
       const std::string tag = element.tagName();
       if (tag == "TITLE")
@@ -146,7 +155,8 @@ bool DefineText(const TTag& block, std::string_view newText) {
         writeImageCaption(element, block.Inner, newText);
       break;
     }
-    case ElementKind::Undefined: break;
+    case ElementKind::Undefined:
+      break;
   }
   return false;
 }

@@ -27,7 +27,8 @@ IniFile IniFile::parse(std::string_view text) {
     if (line.size() >= 2 && line.front() == '[' && line.find(']') != std::string_view::npos) {
       section = std::string(trim(line.substr(1, line.find(']') - 1)));
       parsed.isSectionHeader = true;
-    } else if (size_t equals = line.find('='); equals != std::string_view::npos && equals > 0 && line[0] != ';') {
+    } else if (size_t equals = line.find('=');
+               equals != std::string_view::npos && equals > 0 && line[0] != ';') {
       parsed.key = std::string(trim(line.substr(0, equals)));
       parsed.value = std::string(trim(line.substr(equals + 1)));
     }
@@ -39,7 +40,9 @@ IniFile IniFile::parse(std::string_view text) {
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
   for (const Line& line : m_lines)
-    if (!line.key.empty() && equalsIgnoringAsciiCase(line.section, section) && equalsIgnoringAsciiCase(line.key, key)) return line.value;
+    if (!line.key.empty() && equalsIgnoringAsciiCase(line.section, section) &&
+        equalsIgnoringAsciiCase(line.key, key))
+      return line.value;
   return std::nullopt;
 }
 

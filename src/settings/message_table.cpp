@@ -23,7 +23,8 @@ constexpr Message kMessages[] = {
     {"Res003", "Importieren", "Import"},
     {"Res004", "Import ist erfolgreich beendet. Erstellte Dateien laden?",
      "The import has been completed successfully. Load the files created?"},
-    {"Res005", "Falscher Dateiname. Import wurde abgebrochen!", "Wrong file name. The import has been cancelled!"},
+    {"Res005", "Falscher Dateiname. Import wurde abgebrochen!",
+     "Wrong file name. The import has been cancelled!"},
     {"Res006", " Dokumentenname: ", " Document name: "},
     {"Res007", "Ausgangsordner anzeigen", "Show the output folder"},
     {"Res008", "Weiter >", "Next >"},
@@ -36,7 +37,8 @@ constexpr Message kMessages[] = {
 
 std::string MessageText(std::string_view key, Language language) {
   for (const Message& message : kMessages)
-    if (equalsIgnoringAsciiCase(message.key, key)) return std::string(language == Language::German ? message.german : message.english);
+    if (equalsIgnoringAsciiCase(message.key, key))
+      return std::string(language == Language::German ? message.german : message.english);
   return {};
 }
 

@@ -1,9 +1,9 @@
 #include "settings/settings.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 #include "document/ascii.h"
 #include "settings/ini_file.h"
@@ -56,8 +56,8 @@ std::string settingsFilePath(const std::string& programPath) {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
   std::filesystem::path config = xdg && *xdg ? std::filesystem::path(xdg)
-                                 : home       ? std::filesystem::path(home) / ".config"
-                                              : std::filesystem::path(".");
+                                 : home      ? std::filesystem::path(home) / ".config"
+                                             : std::filesystem::path(".");
   return (config / "tolvane" / name).string();
 }
 

@@ -45,8 +45,8 @@ struct Options {
 };
 
 // How many positional arguments each command takes.
-const std::map<std::string, size_t, std::less<>> kCommands = {
-    {"info", 1}, {"elements", 1}, {"markup", 1}, {"blocks", 1}, {"apply", 3}, {"save", 2}};
+const std::map<std::string, size_t, std::less<>> kCommands = {{"info", 1},   {"elements", 1}, {"markup", 1},
+                                                              {"blocks", 1}, {"apply", 3},    {"save", 2}};
 
 // Parses the arguments; nullopt on a usage error.
 std::optional<Options> parse(const std::vector<std::string>& args) {
@@ -59,15 +59,24 @@ std::optional<Options> parse(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     // The text to apply is taken literally, whatever it looks like.
     const bool isText = options.command == "apply" && options.positional.size() == 2;
-    if (isText) options.positional.push_back(arg);
-    else if (scanOptions && (arg == "--filter" || arg == "--no-filter")) options.filter = arg == "--filter";
-    else if (scanOptions && arg.starts_with("--view=")) options.view = arg.substr(7);
-    else if (scanOptions && arg.starts_with("--settings=")) options.settingsFile = arg.substr(11);
-    else if (options.command == "blocks" && arg == "--tags") options.tags = true;
-    else if (options.command == "apply" && arg.starts_with("--out=")) options.out = arg.substr(6);
-    else if (options.command == "apply" && arg == "--out" && i + 1 < args.size()) options.out = args[++i];
-    else if (arg.starts_with("--") || options.positional.size() == wanted) return std::nullopt;
-    else options.positional.push_back(arg);
+    if (isText)
+      options.positional.push_back(arg);
+    else if (scanOptions && (arg == "--filter" || arg == "--no-filter"))
+      options.filter = arg == "--filter";
+    else if (scanOptions && arg.starts_with("--view="))
+      options.view = arg.substr(7);
+    else if (scanOptions && arg.starts_with("--settings="))
+      options.settingsFile = arg.substr(11);
+    else if (options.command == "blocks" && arg == "--tags")
+      options.tags = true;
+    else if (options.command == "apply" && arg.starts_with("--out="))
+      options.out = arg.substr(6);
+    else if (options.command == "apply" && arg == "--out" && i + 1 < args.size())
+      options.out = args[++i];
+    else if (arg.starts_with("--") || options.positional.size() == wanted)
+      return std::nullopt;
+    else
+      options.positional.push_back(arg);
   }
   if (options.positional.size() != wanted) return std::nullopt;
   return options;
@@ -75,11 +84,12 @@ std::optional<Options> parse(const std::vector<std::string>& args) {
 
 // Sets exactly the view flags LIST names; false for an unknown name.
 bool applyViewList(const std::string& list, settings::TGlobalVars& vars) {
-  const std::map<std::string, bool settings::TGlobalVars::*> flags = {{"text", &settings::TGlobalVars::ViewText},
-                                                                       {"meta", &settings::TGlobalVars::ViewMeta},
-                                                                       {"images", &settings::TGlobalVars::ViewImages},
-                                                                       {"values", &settings::TGlobalVars::ViewValue},
-                                                                       {"scripts", &settings::TGlobalVars::ViewScripts}};
+  const std::map<std::string, bool settings::TGlobalVars::*> flags = {
+      {"text", &settings::TGlobalVars::ViewText},
+      {"meta", &settings::TGlobalVars::ViewMeta},
+      {"images", &settings::TGlobalVars::ViewImages},
+      {"values", &settings::TGlobalVars::ViewValue},
+      {"scripts", &settings::TGlobalVars::ViewScripts}};
   for (const auto& [name, field] : flags) vars.*field = list == "all";
   if (list == "all" || list == "none") return true;
   std::istringstream names(list);
@@ -96,11 +106,20 @@ std::string escaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -115,8 +134,8 @@ int usage(std::ostream& err) {
 std::optional<settings::TGlobalVars> scanSettings(const Options& options, const std::string& programPath) {
   std::filesystem::path program(programPath);
   settings::TGlobalVars vars;
-  std::string iniPath = options.settingsFile.value_or(
-      settings::settingsFilePath((program.parent_path() / "tolvane").string()));
+  std::string iniPath =
+      options.settingsFile.value_or(settings::settingsFilePath((program.parent_path() / "tolvane").string()));
   settings::LoadSettings(vars, iniPath, program.parent_path().string());
   if (options.filter) vars.ItemsFilter = *options.filter;
   if (options.view && !applyViewList(*options.view, vars)) return std::nullopt;
@@ -135,8 +154,9 @@ int blocks(const Options& options, const settings::TGlobalVars& vars, HeadlessVi
     }
     for (size_t b = 0; b < row.group->Count(); ++b) {
       const TTag& tag = row.group->GetTag(b);
-      out << r + 1 << '\t' << tag.TagName << '\t' << (tag.Inner ? 1 : 0) << '\t' << static_cast<int>(tag.ScriptKind)
-          << '\t' << tag.Occurrence << '\t' << (tag.AttrName.empty() ? "-" : tag.AttrName) << '\n';
+      out << r + 1 << '\t' << tag.TagName << '\t' << (tag.Inner ? 1 : 0) << '\t'
+          << static_cast<int>(tag.ScriptKind) << '\t' << tag.Occurrence << '\t'
+          << (tag.AttrName.empty() ? "-" : tag.AttrName) << '\n';
     }
   }
   using settings::Language;
@@ -161,7 +181,8 @@ int apply(const Options& options, settings::TGlobalVars vars, HeadlessView& view
   const std::string& rowArgument = options.positional[1];
   size_t row = 0;
   auto [end, error] = std::from_chars(rowArgument.data(), rowArgument.data() + rowArgument.size(), row);
-  if (error != std::errc() || end != rowArgument.data() + rowArgument.size() || row < 1 || row > list.rowCount()) {
+  if (error != std::errc() || end != rowArgument.data() + rowArgument.size() || row < 1 ||
+      row > list.rowCount()) {
     err << "Row " << rowArgument << " does not exist: the page has " << list.rowCount() << " rows\n";
     return 2;
   }
@@ -180,7 +201,8 @@ int pageCommand(const Options& options, Document& page, std::ostream& out) {
   } else if (options.command == "elements") {
     for (size_t i = 0; i < page.length(); ++i) {
       html::Element element = page.item(i);
-      out << element.uniqueID() << '\t' << element.tagName() << '\t' << static_cast<int>(element.kind()) << '\n';
+      out << element.uniqueID() << '\t' << element.tagName() << '\t' << static_cast<int>(element.kind())
+          << '\n';
     }
   } else {
     out << page.markup();
@@ -190,7 +212,8 @@ int pageCommand(const Options& options, Document& page, std::ostream& out) {
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, const std::string& programPath, std::ostream& out, std::ostream& err) {
+int run(const std::vector<std::string>& args, const std::string& programPath, std::ostream& out,
+        std::ostream& err) {
   std::optional<Options> options = parse(args);
   if (!options) return usage(err);
   std::optional<settings::TGlobalVars> vars = scanSettings(*options, programPath);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 using namespace std::string_literals;
 
@@ -26,7 +26,8 @@ Outcome runCli(std::vector<std::string> args) {
 const std::string kFixtures = TOLVANE_FIXTURES;
 
 TEST(Cli, UsageErrors) {
-  for (const auto& args : std::vector<std::vector<std::string>>{{}, {"info"}, {"nonsense", "x.html"}, {"info", "a", "b"}}) {
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{}, {"info"}, {"nonsense", "x.html"}, {"info", "a", "b"}}) {
     Outcome o = runCli(args);
     EXPECT_EQ(o.code, 1);
     EXPECT_NE(o.err.find("Usage:"), std::string::npos);
@@ -77,14 +78,19 @@ class CliBlocks : public ::testing::Test {
 TEST_F(CliBlocks, RowsWithEscapesAndCounts) {
   Outcome o = runCli({"blocks", "--view=all", "--no-filter", "--settings=" + m_ini, m_page.string()});
   EXPECT_EQ(o.code, 0);
-  EXPECT_EQ(o.out, "0\t1\tTab\\there\n0\t1\tHome\n0\t1\tHome\n0\t1\tback\\\\slash\\nline\n1\t1\tLogo\n3\t1\tField\n4\t1\tstr\n");
+  EXPECT_EQ(o.out,
+            "0\t1\tTab\\there\n0\t1\tHome\n0\t1\tHome\n0\t1\tback\\\\slash\\nline\n1\t1\tLogo\n3\t1\tField\n4"
+            "\t1\tstr\n");
   EXPECT_EQ(o.err, "Text blocks: 7\nWords: 7\n");
 }
 
 TEST_F(CliBlocks, FilterViewListAndTags) {
-  Outcome o = runCli({"blocks", "--filter", "--view=text,scripts", "--tags", "--settings=" + m_ini, m_page.string()});
+  Outcome o =
+      runCli({"blocks", "--filter", "--view=text,scripts", "--tags", "--settings=" + m_ini, m_page.string()});
   EXPECT_EQ(o.code, 0);
-  EXPECT_EQ(o.out, "1\tTITLE\t1\t0\t0\t-\n2\tP\t1\t0\t0\t-\n2\tP\t1\t0\t0\t-\n3\tP\t1\t0\t0\t-\n4\tSCRIPT\t1\t1\t1\t-\n");
+  EXPECT_EQ(
+      o.out,
+      "1\tTITLE\t1\t0\t0\t-\n2\tP\t1\t0\t0\t-\n2\tP\t1\t0\t0\t-\n3\tP\t1\t0\t0\t-\n4\tSCRIPT\t1\t1\t1\t-\n");
   EXPECT_EQ(o.err, "Text blocks: 4\nWords: 4\nDuplicate entries filtered: 1\n");
   Outcome none = runCli({"blocks", "--view=none", "--settings=" + m_ini, m_page.string()});
   EXPECT_EQ(none.out, "");
@@ -98,8 +104,10 @@ TEST_F(CliBlocks, SettingsFileGivesTheDefaultsTheOptionsOverride) {
 }
 
 TEST_F(CliBlocks, UsageErrors) {
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"blocks", "--view=text,bogus", m_page.string()}, {"blocks", "--what", m_page.string()}, {"blocks"}}) {
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"blocks", "--view=text,bogus", m_page.string()},
+                                             {"blocks", "--what", m_page.string()},
+                                             {"blocks"}}) {
     Outcome o = runCli(args);
     EXPECT_EQ(o.code, 1);
     EXPECT_NE(o.err.find("Usage:"), std::string::npos);

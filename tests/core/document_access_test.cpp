@@ -33,11 +33,10 @@ TEST(DocumentAccess, TagNamesAndKinds) {
     const char* tag;
     ElementKind kind;
   };
-  const Expected expected[] = {{"HTML", ElementKind::General}, {"HEAD", ElementKind::General},
-                               {"SCRIPT", ElementKind::Script}, {"BODY", ElementKind::General},
-                               {"INPUT", ElementKind::Input},   {"BR", ElementKind::LineBreak},
-                               {"CUSTOM-TAG", ElementKind::General}, {"!", ElementKind::General},
-                               {"P", ElementKind::General}};
+  const Expected expected[] = {
+      {"HTML", ElementKind::General},       {"HEAD", ElementKind::General}, {"SCRIPT", ElementKind::Script},
+      {"BODY", ElementKind::General},       {"INPUT", ElementKind::Input},  {"BR", ElementKind::LineBreak},
+      {"CUSTOM-TAG", ElementKind::General}, {"!", ElementKind::General},    {"P", ElementKind::General}};
   ASSERT_EQ(doc->length(), std::size(expected));
   for (size_t i = 0; i < doc->length(); ++i) {
     SCOPED_TRACE(i);

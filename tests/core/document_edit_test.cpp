@@ -31,11 +31,13 @@ const EditCase kEditCases[] = {
      [](Document& d) { first(d, "B").replaceAdjacentText(Adjacent::AfterEnd, " wieder"); },
      "<p>a<b>w</b> wieder</p>"},
     {"absent_text_after_start_tag_is_inserted", "<p><b>x</b></p>",
-     [](Document& d) { first(d, "P").replaceAdjacentText(Adjacent::AfterBegin, "new"); }, "<p>new<b>x</b></p>"},
+     [](Document& d) { first(d, "P").replaceAdjacentText(Adjacent::AfterBegin, "new"); },
+     "<p>new<b>x</b></p>"},
     {"absent_text_after_end_tag_is_inserted", "<p><b>x</b></p>",
      [](Document& d) { first(d, "B").replaceAdjacentText(Adjacent::AfterEnd, "new"); }, "<p><b>x</b>new</p>"},
     {"text_after_comment", "<p>x<!-- c -->old</p>",
-     [](Document& d) { first(d, "!").replaceAdjacentText(Adjacent::AfterEnd, "neu"); }, "<p>x<!-- c -->neu</p>"},
+     [](Document& d) { first(d, "!").replaceAdjacentText(Adjacent::AfterEnd, "neu"); },
+     "<p>x<!-- c -->neu</p>"},
     {"character_references_around_an_edit_stay", "<p>caf&eacute;</p><p>&copy; 2001</p>",
      [](Document& d) { first(d, "P").replaceAdjacentText(Adjacent::AfterBegin, "bar"); },
      "<p>bar</p><p>&copy; 2001</p>"},
@@ -50,13 +52,13 @@ const EditCase kEditCases[] = {
      [](Document& d) { first(d, "BR").setAttribute("title", "x"); }, "<br title=\"x\"/>"},
     {"added_attribute_after_bare_name", "<input>", [](Document& d) { first(d, "INPUT").setValue("x"); },
      "<input value=\"x\">"},
-    {"meta_content", "<meta name=d content=\"alt\">",
-     [](Document& d) { first(d, "META").setContent("neu"); }, "<meta name=d content=\"neu\">"},
+    {"meta_content", "<meta name=d content=\"alt\">", [](Document& d) { first(d, "META").setContent("neu"); },
+     "<meta name=d content=\"neu\">"},
     {"script_code_is_written_raw", "<script>var a='x';</script><p>",
      [](Document& d) { first(d, "SCRIPT").setScriptCode("var a='<b>' && 1 < 2;"); },
      "<script>var a='<b>' && 1 < 2;</script><p>"},
-    {"title_text", "<title>Old &amp; dull</title>", [](Document& d) { EXPECT_TRUE(d.setTitle("New & <shiny>")); },
-     "<title>New &amp; &lt;shiny&gt;</title>"},
+    {"title_text", "<title>Old &amp; dull</title>",
+     [](Document& d) { EXPECT_TRUE(d.setTitle("New & <shiny>")); }, "<title>New &amp; &lt;shiny&gt;</title>"},
     {"empty_title_gets_a_text", "<title></title>", [](Document& d) { EXPECT_TRUE(d.setTitle("T")); },
      "<title>T</title>"},
     {"event_attribute", "<a onclick=\"alert('one')\">x</a>",
@@ -105,7 +107,8 @@ TEST(DocumentEdit, NoTextCanStandInsideVoidElementsOrComments) {
 
 TEST(DocumentEdit, AttributeNamesThatWouldBreakTheTagAreRefused) {
   auto doc = load("<p>x</p>");
-  for (const char* name : {"", "a b", "a=b", "a>", "a\"", "/"}) EXPECT_FALSE(first(*doc, "P").setAttribute(name, "v"));
+  for (const char* name : {"", "a b", "a=b", "a>", "a\"", "/"})
+    EXPECT_FALSE(first(*doc, "P").setAttribute(name, "v"));
   EXPECT_EQ(doc->markup(), "<p>x</p>");
 }
 
@@ -128,8 +131,10 @@ TEST(DocumentEdit, ScriptCodeReadsBackAfterAnEditWithMarkupInIt) {
   auto reloaded = load(doc->markup());
   // The code runs the same: "<\/" is "</" inside a script string.
   std::string expected = code;
-  for (size_t at = 0; (at = expected.find("</", at)) != std::string::npos; at += 3) expected.replace(at, 2, "<\\/");
-  for (size_t at = 0; (at = expected.find("<!--", at)) != std::string::npos; at += 5) expected.replace(at, 4, "<\\!--");
+  for (size_t at = 0; (at = expected.find("</", at)) != std::string::npos; at += 3)
+    expected.replace(at, 2, "<\\/");
+  for (size_t at = 0; (at = expected.find("<!--", at)) != std::string::npos; at += 5)
+    expected.replace(at, 4, "<\\!--");
   EXPECT_EQ(first(*reloaded, "SCRIPT").scriptCode(), expected);
   EXPECT_EQ(doc->markup(), "<script>" + expected + "</script><p>after</p>");
   EXPECT_EQ(first(*reloaded, "P").adjacentText(Adjacent::AfterBegin), "after");

@@ -41,31 +41,38 @@ struct ScanCase {
 const ScanCase kScanCases[] = {
     {"element_blocks_come_before_those_of_its_children", "<p>Hello<b>world</b>again</p>Next", kText, false,
      "0:Hello|0:Next|0:world|0:again|"},
-    {"text_after_non_containers_is_not_listed", "<table><tr><td>a</td></tr></table>after<ul><li>x</ul>gone", kText,
-     false, "0:a|0:x|"},
-    {"text_after_comment_image_input_br_script", "<p><!--c-->one<img alt=i>two<input>three<br>four<script>s</script>five",
-     kText, false, "0:one|0:two|0:three|0:four|0:five|"},
+    {"text_after_non_containers_is_not_listed", "<table><tr><td>a</td></tr></table>after<ul><li>x</ul>gone",
+     kText, false, "0:a|0:x|"},
+    {"text_after_comment_image_input_br_script",
+     "<p><!--c-->one<img alt=i>two<input>three<br>four<script>s</script>five", kText, false,
+     "0:one|0:two|0:three|0:four|0:five|"},
     {"no_break_spaces_become_nbsp", "<p>A&nbsp;B</p><p>&nbsp;&nbsp;</p><p> \t\r\n </p>", kText, false,
      "0:A&nbspB|0:&nbsp&nbsp|"},
     {"texts_are_trimmed", "<p>\n  spaced out \t</p>", kText, false, "0:spaced out|"},
     {"title_is_running_text", "<title> The  title </title><meta name=x content='Header'>", kText, false,
      "0:The  title|"},
-    {"meta_contents_are_header_entries", "<meta http-equiv=Content-Type content='text/html; charset=utf-8'>"
-     "<meta name=d content=Desc><meta content=''>", kMeta, false, "2:text/html; charset=utf-8|2:Desc|"},
-    {"images_and_image_inputs", "<img alt='Logo'><img><input type=image alt=Go value=v><input type=IMAGE alt=''>",
-     kImages, false, "1:Logo|1:Go|"},
-    {"image_input_listed_by_value_without_images", "<input type=image alt=Go value=Val>", kValues, false, "3:Val|"},
-    {"field_values", "<input value='Send'><input type=submit value=OK><textarea>no</textarea>", kValues, false,
-     "3:Send|3:OK|"},
+    {"meta_contents_are_header_entries",
+     "<meta http-equiv=Content-Type content='text/html; charset=utf-8'>"
+     "<meta name=d content=Desc><meta content=''>",
+     kMeta, false, "2:text/html; charset=utf-8|2:Desc|"},
+    {"images_and_image_inputs",
+     "<img alt='Logo'><img><input type=image alt=Go value=v><input type=IMAGE alt=''>", kImages, false,
+     "1:Logo|1:Go|"},
+    {"image_input_listed_by_value_without_images", "<input type=image alt=Go value=Val>", kValues, false,
+     "3:Val|"},
+    {"field_values", "<input value='Send'><input type=submit value=OK><textarea>no</textarea>", kValues,
+     false, "3:Send|3:OK|"},
     {"script_strings_keep_their_numbers", "<script>a('x'); b(''); c('y'); d('odd</script>", kScripts, false,
      "4:x|4:y|"},
-    {"double_quotes_do_not_hide_apostrophes", "<script>a(\"it's\", 'z')</script>", kScripts, false, "4:s\",|"},
-    {"event_attributes_in_table_order", "<a onmouseover=\"f('over')\" onclick=\"g('one','two')\" href=#>Link</a>",
-     kAll, false, "0:Link|4:one|4:two|4:over|"},
-    {"view_text_off_lists_the_rest", "<title>T</title><p>text<img alt=cap><input value=v>", kAll & ~kText, false,
-     "1:cap|3:v|"},
-    {"filter_merges_equal_texts_case_sensitively", "<p>Home</p><p>Home</p><p>home</p><img alt=Home>", kAll, true,
-     "0:Home*3|0:home|"},
+    {"double_quotes_do_not_hide_apostrophes", "<script>a(\"it's\", 'z')</script>", kScripts, false,
+     "4:s\",|"},
+    {"event_attributes_in_table_order",
+     "<a onmouseover=\"f('over')\" onclick=\"g('one','two')\" href=#>Link</a>", kAll, false,
+     "0:Link|4:one|4:two|4:over|"},
+    {"view_text_off_lists_the_rest", "<title>T</title><p>text<img alt=cap><input value=v>", kAll & ~kText,
+     false, "1:cap|3:v|"},
+    {"filter_merges_equal_texts_case_sensitively", "<p>Home</p><p>Home</p><p>home</p><img alt=Home>", kAll,
+     true, "0:Home*3|0:home|"},
     {"no_filter_keeps_every_copy", "<p>Home</p><p>Home</p>", kText, false, "0:Home|0:Home|"},
     {"empty_page", "", kAll, true, ""},
 };
@@ -86,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, DocumentScanTest, ::testing::ValuesIn(kScanCases
 
 TEST(DocumentScan, BlocksAddressTheirTexts) {
   HeadlessView view;
-  view.show(html::Document::fromBytes("<p>lead<img alt=cap>tail</p><a onclick=\"f('a','b')\" onblur=\"g('c')\">x</a>"));
+  view.show(html::Document::fromBytes(
+      "<p>lead<img alt=cap>tail</p><a onclick=\"f('a','b')\" onblur=\"g('c')\">x</a>"));
   BlockList list;
   ScanDocument(list, view, viewSettings(kAll));
   struct Expected {
@@ -172,7 +180,8 @@ TEST(BlockList, CountWords) {
 }
 
 TEST(TextTags, IsTextTag) {
-  for (const char* tag : {"td", "TD", "Td", "p", "OPTION", "blockquote", "wbr"}) EXPECT_TRUE(IsTextTag(tag)) << tag;
+  for (const char* tag : {"td", "TD", "Td", "p", "OPTION", "blockquote", "wbr"})
+    EXPECT_TRUE(IsTextTag(tag)) << tag;
   for (const char* tag : {"TABLE", "HTML", "", "TITLE", "TDX", "!"}) EXPECT_FALSE(IsTextTag(tag)) << tag;
 }
 

@@ -18,7 +18,8 @@ TEST(MessageTable, EveryKeyHasBothLanguages) {
 }
 
 TEST(MessageTable, LookupIgnoresCaseAndUnknownKeysGiveNothing) {
-  EXPECT_EQ(MessageText("ressavedoc", Language::German), "Das Dokument wurde verändert. Änderungen speichern?");
+  EXPECT_EQ(MessageText("ressavedoc", Language::German),
+            "Das Dokument wurde verändert. Änderungen speichern?");
   EXPECT_EQ(MessageText("RES006", Language::German), " Dokumentenname: ");
   EXPECT_EQ(MessageText("Res010", Language::English), "Duplicate entries filtered: ");
   EXPECT_EQ(MessageText("Res012", Language::German), "");

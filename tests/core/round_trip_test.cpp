@@ -43,7 +43,9 @@ struct EncodedPage {
 
 TEST(RoundTrip, PagesAreDecodedFromTheirOwnEncoding) {
   const EncodedPage pages[] = {
-      {"windows1252.html", "windows-1252", "Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln"},
+      {"windows1252.html", "windows-1252",
+       "Gr\xC3\xBC\xC3\x9F"
+       "e aus K\xC3\xB6ln"},
       {"utf16le_bom.html", "utf-16le", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},
       {"classic_crlf.html", "utf-8", "Caf\xC3\xA9 & Bar"},
   };
@@ -57,10 +59,14 @@ TEST(RoundTrip, PagesAreDecodedFromTheirOwnEncoding) {
 
 TEST(RoundTrip, EditsAreWrittenInThePagesEncoding) {
   auto doc = Document::fromBytes(read(std::filesystem::path(TOLVANE_FIXTURES) / "utf16le_bom.html"));
-  ASSERT_TRUE(doc->setTitle("\xC3\x9C" "bersetzt"));
+  ASSERT_TRUE(
+      doc->setTitle("\xC3\x9C"
+                    "bersetzt"));
   auto again = Document::fromBytes(doc->markup());
   EXPECT_EQ(again->encoding(), "utf-16le");
-  EXPECT_EQ(again->title(), "\xC3\x9C" "bersetzt");
+  EXPECT_EQ(again->title(),
+            "\xC3\x9C"
+            "bersetzt");
   std::string expected = read(std::filesystem::path(TOLVANE_FIXTURES) / "utf16le_bom.html");
   EXPECT_EQ(doc->markup().substr(0, 14), expected.substr(0, 14));  // byte order mark and "<html>"
 }
@@ -76,16 +82,20 @@ TEST(RoundTrip, InvalidBytesOfAnUntouchedNodeStayAsTheyWere) {
   expected.replace(expected.find("ok \xC3\xA9"), 5, "fine");
   EXPECT_EQ(doc->markup(), expected);
   // Inside the program the broken bytes read as replacement characters.
-  EXPECT_NE(doc->item(doc->length() - 2).adjacentText(Adjacent::AfterBegin).find("\xEF\xBF\xBD"), std::string::npos);
+  EXPECT_NE(doc->item(doc->length() - 2).adjacentText(Adjacent::AfterBegin).find("\xEF\xBF\xBD"),
+            std::string::npos);
 }
 
 // Pages put together from pieces that stress the tokenizer and the tree builder.
 TEST(RoundTrip, GeneratedPagesLoadAndComeBackUnchanged) {
-  const char* pieces[] = {"<p>", "</p>", "<b>", "</i>", "<table>", "<td>", "<tr>", "</table>", "<li>", "text ",
-                          "&amp;", "&#x", "&", "<", ">", "<!--", "-->", "<!DOCTYPE html>", "<script>", "</script>",
-                          "<title>", "</title>", "<svg>", "<![CDATA[", "]]>", "<a href='x", "\"", "'", "=", " ",
-                          "\r\n", "\0", "\xFF", "\xC3\xA9", "<br/>", "</br>", "<select>", "<option>", "<plaintext>",
-                          "<textarea>", "</", "<?xml", "<!x", "<math>", "<div>", "</div>", "<html>", "<body>"};
+  const char* pieces[] = {"<p>",      "</p>",       "<b>",         "</i>",       "<table>", "<td>",
+                          "<tr>",     "</table>",   "<li>",        "text ",      "&amp;",   "&#x",
+                          "&",        "<",          ">",           "<!--",       "-->",     "<!DOCTYPE html>",
+                          "<script>", "</script>",  "<title>",     "</title>",   "<svg>",   "<![CDATA[",
+                          "]]>",      "<a href='x", "\"",          "'",          "=",       " ",
+                          "\r\n",     "\0",         "\xFF",        "\xC3\xA9",   "<br/>",   "</br>",
+                          "<select>", "<option>",   "<plaintext>", "<textarea>", "</",      "<?xml",
+                          "<!x",      "<math>",     "<div>",       "</div>",     "<html>",  "<body>"};
   std::mt19937 random(20261211);
   for (int round = 0; round < 3000; ++round) {
     std::string page;

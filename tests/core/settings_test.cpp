@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 
 #include "document/page_file.h"
 #include "settings/ini_file.h"
@@ -55,9 +55,10 @@ TEST_F(SettingsTest, FlagValuesAreReadAsProfileIntegers) {
     bool itemsFilter;  // default false
     bool autoSave;     // default true
   };
-  const Case cases[] = {{"1", true, true},   {"0", false, false},  {"2", true, true},     {"-1", true, true},
-                        {"0x0", false, false}, {"0x10", true, true}, {"0X1f", true, true}, {"yes", false, true},
-                        {"", false, true},   {"12abc", true, true},  {" 0 ", false, false}};
+  const Case cases[] = {{"1", true, true},     {"0", false, false},   {"2", true, true},
+                        {"-1", true, true},    {"0x0", false, false}, {"0x10", true, true},
+                        {"0X1f", true, true},  {"yes", false, true},  {"", false, true},
+                        {"12abc", true, true}, {" 0 ", false, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
     writeIni(std::string("[mainoptions]\nitemsfilter=") + c.stored + "\nAutoSave=" + c.stored + "\n");
@@ -87,7 +88,8 @@ TEST_F(SettingsTest, SavingKeepsOtherLinesAndChangesOnlyTheKeys) {
   vars.ContentUndo = "<p>never stored</p>";
   ASSERT_TRUE(SaveSettings(vars, m_ini));
   std::string text = readIni();
-  EXPECT_EQ(text.find("; written by hand\r\n[HTMLOptions]\r\nViewText=1\r\nOther=x\r\nViewMeta=1\r\n"), 0u) << text;
+  EXPECT_EQ(text.find("; written by hand\r\n[HTMLOptions]\r\nViewText=1\r\nOther=x\r\nViewMeta=1\r\n"), 0u)
+      << text;
   EXPECT_NE(text.find("[Mine]\r\nKeep=1\r\n"), std::string::npos);
   EXPECT_EQ(text.find("never stored"), std::string::npos);
   TGlobalVars again;
@@ -105,7 +107,8 @@ TEST_F(SettingsTest, AnUnwritableFileIsReportedAndLeftAsItWas) {
     m_ini = blocked + "/sub/tolvane.ini";
   } else {
     writeIni("[MainOptions]\r\nDeutsch=0\r\n");
-    std::filesystem::permissions(m_folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(m_folder,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   }
   TGlobalVars vars;
   LoadSettings(vars, m_ini, "/p");

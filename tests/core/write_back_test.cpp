@@ -27,7 +27,8 @@ std::string rowTexts(const BlockList& list) {
 
 // A page in a headless view with its scanned block list.
 struct Page {
-  explicit Page(std::string_view markup, settings::TGlobalVars vars = allViews()) : settings(std::move(vars)) {
+  explicit Page(std::string_view markup, settings::TGlobalVars vars = allViews())
+      : settings(std::move(vars)) {
     view.show(html::Document::fromBytes(std::string(markup)));
     ScanDocument(list, view, settings);
   }
@@ -63,9 +64,10 @@ const WriteCase kWriteCases[] = {
     {"title", "<title> Old title </title>", "Old title", "New", "<title> New </title>", "New|"},
     {"meta_content", "<meta name=description content=\"Describe\">", "Describe", "Beschreiben",
      "<meta name=description content=\"Beschreiben\">", "Beschreiben|"},
-    {"image_alt", "<img src=a.png alt='Logo'>", "Logo", "Zeichen", "<img src=a.png alt=\"Zeichen\">", "Zeichen|"},
-    {"input_value", "<input type=submit value=Send>", "Send", "Senden", "<input type=submit value=\"Senden\">",
-     "Senden|"},
+    {"image_alt", "<img src=a.png alt='Logo'>", "Logo", "Zeichen", "<img src=a.png alt=\"Zeichen\">",
+     "Zeichen|"},
+    {"input_value", "<input type=submit value=Send>", "Send", "Senden",
+     "<input type=submit value=\"Senden\">", "Senden|"},
     {"image_input_takes_alt", "<input type=image alt=Go src=go.png>", "Go", "Los",
      "<input type=image alt=\"Los\" src=go.png>", "Los|"},
     {"text_after_br", "a<br>\nline two", "line two", "Zeile zwei", "a<br>\nZeile zwei", "a|Zeile zwei|"},
@@ -156,9 +158,9 @@ TEST(SelectBlock, SelectsTheBlocksOwnText) {
     size_t row;
     const char* selected;
   };
-  const Case cases[] = {{0, "-"},     {1, "-"},     {2, "Home"},   {3, "a"},  {4, "x"},     {5, "Home"},
-                        {6, "after break"}, {7, "<IMG>"}, {8, "tail"}, {9, "<INPUT>"}, {10, "-"}, {11, "link"},
-                        {12, "link"}};
+  const Case cases[] = {{0, "-"},    {1, "-"},           {2, "Home"},  {3, "a"},    {4, "x"},
+                        {5, "Home"}, {6, "after break"}, {7, "<IMG>"}, {8, "tail"}, {9, "<INPUT>"},
+                        {10, "-"},   {11, "link"},       {12, "link"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
     EXPECT_EQ(selectionAfterSelecting(page, c.row), c.selected);
@@ -184,7 +186,8 @@ TEST(SelectBlock, EmptiedTextLeavesThePreviousSelection) {
 class FileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_path = (std::filesystem::temp_directory_path() / ("tolvane-file-" + std::to_string(::getpid()))).string();
+    m_path =
+        (std::filesystem::temp_directory_path() / ("tolvane-file-" + std::to_string(::getpid()))).string();
   }
   void TearDown() override { std::filesystem::remove(m_path); }
   std::string read() {
@@ -200,14 +203,10 @@ TEST_F(FileTest, SaveTextToFileEndsEveryLineWithCrLf) {
   struct Case {
     std::string text, file;
   };
-  const Case cases[] = {{"one line", "one line\r\n"},
-                        {"a\r\nb\r\n", "a\r\nb\r\n"},
-                        {"a\rb\nc", "a\r\nb\r\nc\r\n"},
-                        {"a\n\rb", "a\r\n\r\nb\r\n"},
-                        {"a\n\n", "a\r\n\r\n"},
-                        {"", ""},
-                        {"cut\0here"s, "cut\r\n"},
-                        {"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9\r\n"}};
+  const Case cases[] = {{"one line", "one line\r\n"},   {"a\r\nb\r\n", "a\r\nb\r\n"},
+                        {"a\rb\nc", "a\r\nb\r\nc\r\n"}, {"a\n\rb", "a\r\n\r\nb\r\n"},
+                        {"a\n\n", "a\r\n\r\n"},         {"", ""},
+                        {"cut\0here"s, "cut\r\n"},      {"\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9\r\n"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     ASSERT_TRUE(SaveTextToFile(c.text, m_path));

@@ -35,6 +35,8 @@ std::string outline(const html::Document& document) {
   return out;
 }
 
-std::unique_ptr<html::Document> load(std::string_view page) { return html::Document::fromBytes(std::string(page)); }
+std::unique_ptr<html::Document> load(std::string_view page) {
+  return html::Document::fromBytes(std::string(page));
+}
 
 }  // namespace tolvane::testing

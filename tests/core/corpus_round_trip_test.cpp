@@ -8,7 +8,10 @@
 #include <string_view>
 
 #include "document/document.h"
+#include "document/document_scan.h"
+#include "document/headless_view.h"
 #include "document/page_file.h"
+#include "document/write_back.h"
 
 // Round trips over the real pages that bench/fetch-corpus.sh gathers, in the folder named by the
 // environment variable TOLVANE_CORPUS. Skipped when it is unset or holds no page.
@@ -111,3 +114,31 @@ TEST(CorpusRoundTrip, EditedTextsReadBackAfterReload) {
 
 }  // namespace
 }  // namespace tolvane::html
+
+namespace tolvane {
+namespace {
+
+// Writing every block's own text back (as an edit that changes nothing would) leaves every byte of
+// the page as it was: the write-back keeps layout, references and the source's spelling.
+TEST(CorpusRoundTrip, WritingEveryBlocksOwnTextChangesNoByte) {
+  auto pages = html::corpusPages();
+  if (pages.empty()) GTEST_SKIP() << "TOLVANE_CORPUS is unset or holds no .html page";
+  settings::TGlobalVars vars;
+  vars.ViewText = vars.ViewMeta = vars.ViewImages = vars.ViewValue = vars.ViewScripts = true;
+  size_t blocks = 0;
+  for (const auto& path : pages) {
+    SCOPED_TRACE(path.filename().string());
+    std::string bytes = html::read(path);
+    HeadlessView view;
+    view.show(html::Document::fromBytes(bytes));
+    BlockList list;
+    ScanDocument(list, view, vars);
+    for (const BlockRow& row : list.rows())
+      for (size_t i = 0; i < row.group->Count(); ++i, ++blocks) DefineText(row.group->GetTag(i), row.text);
+    ASSERT_TRUE(html::sameBytes(bytes, view.currentDocument()->markup()));
+  }
+  std::printf("[ corpus ] %zu pages, %zu blocks written back unchanged\n", pages.size(), blocks);
+}
+
+}  // namespace
+}  // namespace tolvane

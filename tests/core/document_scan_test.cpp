@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "document/document_scan.h"
 #include "document/headless_view.h"
 
@@ -168,6 +170,65 @@ TEST(BlockList, FindGroupByTextGivesTheFirstRowAlsoAfterChanges) {
   list.reorder({3, 2, 1, 0});
   EXPECT_EQ(list.FindGroupByText("a"), list.row(1).group.get());
   EXPECT_EQ(list.FindGroupByText("z"), list.row(3).group.get());
+}
+
+// The index must answer as the plain search from the top does, whatever happened to the rows.
+TEST(BlockList, FindGroupByTextAgreesWithALinearSearch) {
+  std::mt19937 random(7);
+  BlockList list;
+  auto linear = [&](const std::string& text) -> TDuplTags* {
+    for (const BlockRow& row : list.rows())
+      if (row.text == text) return row.group.get();
+    return nullptr;
+  };
+  for (int step = 0; step < 5000; ++step) {
+    std::string text(1, static_cast<char>('a' + random() % 12));
+    switch (random() % 8) {
+      case 0:
+        if (list.rowCount()) list.setRowText(random() % list.rowCount(), text);
+        break;
+      case 1: {
+        std::vector<size_t> order(list.rowCount());
+        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::shuffle(order.begin(), order.end(), random);
+        list.reorder(order);
+        break;
+      }
+      case 2:
+        if (random() % 50 == 0) list.clear();
+        break;
+      default:
+        list.addRow(BlockClass::RunningText, text, std::make_unique<TDuplTags>());
+    }
+    std::string probe(1, static_cast<char>('a' + random() % 13));
+    ASSERT_EQ(list.FindGroupByText(probe), linear(probe)) << "step " << step;
+  }
+}
+
+class LoadRecorder : public BrowserViewListener {
+ public:
+  void downloadBegin() override { events += "begin "; }
+  void titleChange(const std::string& title) override { events += "title(" + title + ") "; }
+  void documentComplete() override { events += "complete "; }
+  std::string events;
+};
+
+TEST(HeadlessView, RaisesTheLoadNotificationsInOrder) {
+  HeadlessView view;
+  LoadRecorder recorder;
+  view.addListener(&recorder);
+  EXPECT_TRUE(view.navigate(TOLVANE_FIXTURES "/windows1252.html"));
+  EXPECT_EQ(recorder.events,
+            "begin title(Gr\xC3\xBC\xC3\x9F"
+            "e aus K\xC3\xB6ln) complete ");
+  recorder.events.clear();
+  html::FileStatus missing = view.navigate("/nonexistent.html");
+  EXPECT_FALSE(missing);
+  EXPECT_EQ(recorder.events, "begin ");
+  EXPECT_EQ(view.currentDocument(), nullptr);
+  view.removeListener(&recorder);
+  view.show(html::Document::fromBytes("<p>x"));
+  EXPECT_EQ(recorder.events, "begin ");
 }
 
 TEST(BlockList, CountWords) {

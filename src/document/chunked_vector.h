@@ -14,6 +14,18 @@ class ChunkedVector {
  public:
   static constexpr size_t kChunkSize = size_t{1} << ChunkBits;
 
+  ChunkedVector() = default;
+  ChunkedVector(ChunkedVector&&) noexcept = default;
+  ChunkedVector& operator=(ChunkedVector&&) noexcept = default;
+  ChunkedVector(const ChunkedVector& other) { *this = other; }
+  ChunkedVector& operator=(const ChunkedVector& other) {
+    if (this == &other) return *this;
+    m_chunks.clear();
+    m_size = 0;
+    for (size_t i = 0; i < other.m_size; ++i) push_back(other[i]);
+    return *this;
+  }
+
   size_t size() const { return m_size; }
   bool empty() const { return m_size == 0; }
 

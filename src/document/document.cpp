@@ -119,6 +119,33 @@ std::string Document::markup() const {
   return Serializer::write(*this, 0, Serializer::Target::PageBytes);
 }
 
+std::string Document::markupText() const {
+  return Serializer::write(*this, 0, Serializer::Target::Utf8Text);
+}
+
+std::unique_ptr<Document> Document::clone() const {
+  std::unique_ptr<Document> copy(new Document);
+  copy->m_bytes = m_bytes;
+  copy->m_transcoded = m_transcoded;
+  copy->m_source = m_pageCodec ? std::string_view(copy->m_transcoded) : std::string_view(copy->m_bytes);
+  copy->m_encoding = m_encoding;
+  copy->m_bomLength = m_bomLength;
+  copy->m_sourceCodec = Codec::open(m_sourceCodec->name());
+  if (m_pageCodec) copy->m_pageCodec = Codec::open(m_pageCodec->name());
+  copy->m_nodes = m_nodes;
+  copy->m_attributes = m_attributes;
+  copy->m_names = m_names;
+  copy->m_nameIndex = m_nameIndex;
+  copy->m_all = m_all;
+  copy->m_html = m_html;
+  copy->m_textEdits = m_textEdits;
+  copy->m_attributeEdits = m_attributeEdits;
+  copy->m_addedAttributes = m_addedAttributes;
+  copy->m_edited = m_edited;
+  copy->m_selection = m_selection;
+  return copy;
+}
+
 std::string Document::textOf(const Node& text) const {
   if (text.edit >= 0) return m_textEdits[static_cast<size_t>(text.edit)];
   return sourceTextOf(text);

@@ -51,6 +51,10 @@ class Document {
 
   // The whole page in its own encoding: its source where untouched, edits written in.
   std::string markup() const;
+  // The whole page as UTF-8 program text, without a byte order mark.
+  std::string markupText() const;
+  // An independent copy with the same tree, edits, unique ids and selection.
+  std::unique_ptr<Document> clone() const;
   // The encoding the page was read in, e.g. "utf-8" or "windows-1252".
   const std::string& encoding() const { return m_encoding; }
   // True once any text or attribute was changed.

@@ -52,6 +52,22 @@ FileStatus loadTextFromFile(const std::string& path, std::string& text) {
   return {};
 }
 
+std::string WithCrLfLineEnds(std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  std::string out;
+  out.reserve(text.size() + text.size() / 32);
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t end = text.find_first_of("\r\n", i);
+    if (end == std::string_view::npos) end = text.size();
+    out.append(text, i, end - i);
+    out += "\r\n";
+    i = end;
+    if (i < text.size()) i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
+  }
+  return out;
+}
+
 FileStatus writeFileAtomically(const std::string& path, std::string_view bytes) {
   if (path.empty()) return {"Cannot create file \"\": no file name given"};
   std::string temporary = path + ".tmp-XXXXXX";

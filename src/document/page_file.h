@@ -18,6 +18,10 @@ FileStatus readFileBytes(const std::string& path, std::string& bytes);
 // text as it was and is no error; a file that exists but cannot be read is.
 FileStatus loadTextFromFile(const std::string& path, std::string& text);
 
+// Program text as lines that each end in CR LF (CR LF, CR and LF end a line; the text ends at its
+// first NUL; a line end at the very end opens no further line). The form of the program's own files.
+std::string WithCrLfLineEnds(std::string_view text);
+
 // Writes bytes to path through a temporary file beside it that is then renamed over it, so that
 // the file is replaced as a whole or stays as it was.
 FileStatus writeFileAtomically(const std::string& path, std::string_view bytes);

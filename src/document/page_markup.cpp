@@ -15,19 +15,7 @@ std::string GetPageMarkup(BrowserView& browser) {
 }
 
 html::FileStatus SaveTextToFile(std::string_view text, const std::string& fileName) {
-  text = text.substr(0, text.find('\0'));
-  std::string out;
-  out.reserve(text.size() + text.size() / 32);
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = text.size();
-    out.append(text, i, end - i);
-    out += "\r\n";
-    i = end;
-    if (i < text.size()) i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
-  }
-  return html::writeFileAtomically(fileName, out);
+  return html::writeFileAtomically(fileName, html::WithCrLfLineEnds(text));
 }
 
 html::FileStatus SaveCurrentDocument(BrowserView& browser, DocumentState& state) {

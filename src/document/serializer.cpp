@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "document/ascii.h"
 #include "document/document.h"
 
 namespace tolvane::html {
@@ -46,12 +47,28 @@ std::string escapeAttribute(std::string_view value) {
   return out;
 }
 
-// Script and style code is not escaped; only what would end the element early or switch the
-// tokenizer into its escaped states is broken up.
-std::string escapeRawText(std::string_view code) {
-  std::string out(code);
-  replaceAll(out, "</", "<\\/");
-  replaceAll(out, "<!--", "<\\!--");
+// Script and style code is written as it is; only an end tag of its own element inside it, which
+// would end the element early, is broken up ("<\/script" reads the same inside a script string).
+// In script code after "<!--" a "<script" would make the tokenizer skip the real end tag.
+std::string escapeRawText(std::string_view code, std::string_view element) {
+  std::string out;
+  out.reserve(code.size());
+  const bool script = element == "script";
+  const bool commentOpener = script && code.find("<!--") != std::string_view::npos;
+  for (size_t i = 0; i < code.size(); ++i) {
+    auto startsWithIgnoringCase = [&](size_t at, std::string_view word) {
+      return code.size() - at >= word.size() && equalsIgnoringAsciiCase(code.substr(at, word.size()), word);
+    };
+    if (code[i] == '<' && i + 1 < code.size() && code[i + 1] == '/' &&
+        startsWithIgnoringCase(i + 2, element)) {
+      out += "<\\/";
+      ++i;
+    } else if (commentOpener && code[i] == '<' && startsWithIgnoringCase(i + 1, "script")) {
+      out += "<\\";
+    } else {
+      out += code[i];
+    }
+  }
   return out;
 }
 
@@ -96,7 +113,8 @@ class Writer {
 std::string Serializer::write(const Document& document, NodeId root, Target target) {
   const Node& top = document.node(root);
   const bool wholePage = root == 0;
-  uint32_t cursor = wholePage ? 0 : top.outer.begin;
+  // The page's own bytes start with its byte order mark; program text has none.
+  uint32_t cursor = wholePage && target == Target::PageBytes ? 0 : top.outer.begin;
   if (!document.edited()) {
     if (wholePage && target == Target::PageBytes) return document.m_bytes;
     Writer writer(document, target);
@@ -114,7 +132,8 @@ std::string Serializer::write(const Document& document, NodeId root, Target targ
       const std::string& text = document.m_textEdits[static_cast<size_t>(n.edit)];
       switch (n.textKind) {
         case TextKind::RawText:
-          writer.writeText(escapeRawText(text), Codec::Fallback::ScriptEscape);
+          writer.writeText(escapeRawText(text, document.lowerName(document.node(n.parent))),
+                           Codec::Fallback::ScriptEscape);
           break;
         case TextKind::CData:
           writer.writeText(escapeCData(text), Codec::Fallback::CharacterReference);

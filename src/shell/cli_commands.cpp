@@ -12,6 +12,8 @@
 #include "document/headless_view.h"
 #include "document/page_markup.h"
 #include "editing/apply_text.h"
+#include "exchange/export_document.h"
+#include "exchange/import_document.h"
 #include "settings/message_table.h"
 
 namespace tolvane::cli {
@@ -32,7 +34,12 @@ constexpr const char* kUsage =
     "  apply [scan options as for blocks] PAGE ROW TEXT [--out FILE]\n"
     "                  writes TEXT into every block of row ROW (from 1) and saves the page to FILE\n"
     "                  (default: over PAGE)\n"
-    "  save PAGE OUT   saves the page unedited to OUT\n";
+    "  save PAGE OUT   saves the page unedited to OUT\n"
+    "  export [scan options as for blocks] PAGE [--out DIR]\n"
+    "                  writes the text file and the template into DIR (default: the export folder\n"
+    "                  of the settings) and prints their paths\n"
+    "  import TXT VEXP OUT\n"
+    "                  puts the text file's lines into the template and writes the page OUT\n";
 
 struct Options {
   std::string command;
@@ -46,7 +53,8 @@ struct Options {
 
 // How many positional arguments each command takes.
 const std::map<std::string, size_t, std::less<>> kCommands = {{"info", 1},   {"elements", 1}, {"markup", 1},
-                                                              {"blocks", 1}, {"apply", 3},    {"save", 2}};
+                                                              {"blocks", 1}, {"apply", 3},    {"save", 2},
+                                                              {"export", 1}, {"import", 3}};
 
 // Parses the arguments; nullopt on a usage error.
 std::optional<Options> parse(const std::vector<std::string>& args) {
@@ -54,7 +62,9 @@ std::optional<Options> parse(const std::vector<std::string>& args) {
   Options options;
   options.command = args[0];
   const size_t wanted = kCommands.at(options.command);
-  const bool scanOptions = options.command == "blocks" || options.command == "apply";
+  const bool scanOptions =
+      options.command == "blocks" || options.command == "apply" || options.command == "export";
+  const bool outOption = options.command == "apply" || options.command == "export";
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     // The text to apply is taken literally, whatever it looks like.
@@ -69,9 +79,9 @@ std::optional<Options> parse(const std::vector<std::string>& args) {
       options.settingsFile = arg.substr(11);
     else if (options.command == "blocks" && arg == "--tags")
       options.tags = true;
-    else if (options.command == "apply" && arg.starts_with("--out="))
+    else if (outOption && arg.starts_with("--out="))
       options.out = arg.substr(6);
-    else if (options.command == "apply" && arg == "--out" && i + 1 < args.size())
+    else if (outOption && arg == "--out" && i + 1 < args.size())
       options.out = args[++i];
     else if (arg.starts_with("--") || options.positional.size() == wanted)
       return std::nullopt;
@@ -212,12 +222,39 @@ int pageCommand(const Options& options, Document& page, std::ostream& out) {
 
 }  // namespace
 
+int exportPage(const Options& options, const settings::TGlobalVars& vars, HeadlessView& view,
+               std::ostream& out, std::ostream& err) {
+  BlockList list;
+  ScanDocument(list, view, vars);
+  std::string folder = vars.ExportFolder;
+  if (options.out) folder = options.out->ends_with('/') ? *options.out : *options.out + "/";
+  ExportFileNames files;
+  if (html::FileStatus status = ExportDocument(list, view, options.positional[0], folder, {}, &files);
+      !status) {
+    err << status.error << "\n";
+    return 2;
+  }
+  out << files.textFile << "\n" << files.templateFile << "\n";
+  return 0;
+}
+
+int importPage(const Options& options, std::ostream& err) {
+  ImportResult result = ImportDocument(options.positional[0], options.positional[1], options.positional[2]);
+  if (result.outcome == ImportResult::Outcome::Written) return 0;
+  err << (result.outcome == ImportResult::Outcome::MissingInput
+              ? settings::MessageText("Res005", settings::Language::English)
+              : result.error)
+      << "\n";
+  return 2;
+}
+
 int run(const std::vector<std::string>& args, const std::string& programPath, std::ostream& out,
         std::ostream& err) {
   std::optional<Options> options = parse(args);
   if (!options) return usage(err);
   std::optional<settings::TGlobalVars> vars = scanSettings(*options, programPath);
   if (!vars) return usage(err);
+  if (options->command == "import") return importPage(*options, err);
   HeadlessView view;
   if (html::FileStatus status = view.navigate(options->positional[0]); !status) {
     err << status.error << "\n";
@@ -225,6 +262,7 @@ int run(const std::vector<std::string>& args, const std::string& programPath, st
   }
   if (options->command == "blocks") return blocks(*options, *vars, view, out, err);
   if (options->command == "apply") return apply(*options, *vars, view, err);
+  if (options->command == "export") return exportPage(*options, *vars, view, out, err);
   if (options->command == "save") {
     DocumentState state{options->positional[1], false};
     return save(state, view, err);

@@ -12,6 +12,8 @@
 #include "document/headless_view.h"
 #include "document/page_file.h"
 #include "document/write_back.h"
+#include "exchange/export_document.h"
+#include "exchange/import_document.h"
 
 // Round trips over the real pages that bench/fetch-corpus.sh gathers, in the folder named by the
 // environment variable TOLVANE_CORPUS. Skipped when it is unset or holds no page.
@@ -138,6 +140,55 @@ TEST(CorpusRoundTrip, WritingEveryBlocksOwnTextChangesNoByte) {
     ASSERT_TRUE(html::sameBytes(bytes, view.currentDocument()->markup()));
   }
   std::printf("[ corpus ] %zu pages, %zu blocks written back unchanged\n", pages.size(), blocks);
+}
+
+}  // namespace
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// What a page says, element by element: tag, attributes and adjacent texts, decoded.
+std::string contentOf(html::Document& doc) {
+  std::string out;
+  for (size_t i = 0; i < doc.length(); ++i) {
+    html::Element e = doc.item(i);
+    out += e.tagName();
+    for (size_t a = 0; a < e.attributeCount(); ++a)
+      out += " " + e.attributeName(a) + "=" + e.attribute(e.attributeName(a)).value_or("");
+    out += "[" + e.adjacentText(html::Adjacent::AfterBegin) + "][" +
+           e.adjacentText(html::Adjacent::AfterEnd) + "]\n";
+  }
+  std::erase(out, '\r');
+  return out;
+}
+
+TEST(CorpusRoundTrip, ExportThenImportGivesThePageBack) {
+  auto pages = html::corpusPages();
+  if (pages.empty()) GTEST_SKIP() << "TOLVANE_CORPUS is unset or holds no .html page";
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("tolvane-corpus-exchange-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  settings::TGlobalVars vars;
+  vars.ViewText = vars.ViewMeta = vars.ViewImages = vars.ViewValue = vars.ViewScripts = true;
+  vars.ItemsFilter = true;
+  for (const auto& path : pages) {
+    SCOPED_TRACE(path.filename().string());
+    std::string bytes = html::read(path);
+    HeadlessView view;
+    view.show(html::Document::fromBytes(bytes));
+    BlockList list;
+    ScanDocument(list, view, vars);
+    ExportFileNames files;
+    ASSERT_TRUE(ExportDocument(list, view, path.string(), folder.string() + "/", {}, &files));
+    const std::string result = (folder / "result.html").string();
+    ASSERT_EQ(ImportDocument(files.textFile, files.templateFile, result).outcome,
+              ImportResult::Outcome::Written);
+    auto original = html::Document::fromBytes(bytes);
+    auto imported = html::Document::fromBytes(html::read(result));
+    ASSERT_EQ(contentOf(*imported), contentOf(*original));
+  }
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

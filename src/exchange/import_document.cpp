@@ -1,0 +1,37 @@
+#include "exchange/import_document.h"
+
+#include <filesystem>
+
+#include "document/encoding.h"
+#include "exchange/recombine.h"
+
+namespace tolvane {
+
+ImportResult ImportDocument(const std::string& textFile, const std::string& templateFile,
+                            const std::string& outputFile, const ProgressCallback& progress) {
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(textFile, ignored) ||
+      !std::filesystem::is_regular_file(templateFile, ignored))
+    return {ImportResult::Outcome::MissingInput, {}};
+  std::string text, templateText;
+  for (auto [path, into] : {std::pair{&textFile, &text}, std::pair{&templateFile, &templateText}})
+    if (html::FileStatus status = html::loadTextFromFile(*path, *into); !status)
+      return {ImportResult::Outcome::Failed, status.error};
+
+  std::vector<std::string_view> lines = ExchangeLines(text);
+  if (progress) progress(0, lines.size());
+  std::string page = html::WithCrLfLineEnds(Recombine(templateText, lines));
+  if (progress) progress(lines.size(), lines.size());
+
+  std::string bytes;
+  std::unique_ptr<html::Codec> codec = html::Codec::open(html::prescanMetaCharset(page).value_or("utf-8"));
+  if (codec && codec->asciiCompatible())
+    codec->encode(page, bytes, html::Codec::Fallback::CharacterReference);
+  else
+    bytes = std::move(page);
+  if (html::FileStatus status = html::writeFileAtomically(outputFile, bytes); !status)
+    return {ImportResult::Outcome::Failed, status.error};
+  return {};
+}
+
+}  // namespace tolvane

@@ -40,7 +40,9 @@ void PageSchemeHandler::publish(const QString& absolutePath, MarkupSource markup
   m_pages.insert(QDir::cleanPath(absolutePath), std::move(markup));
 }
 
-void PageSchemeHandler::withdraw(const QString& absolutePath) { m_pages.remove(QDir::cleanPath(absolutePath)); }
+void PageSchemeHandler::withdraw(const QString& absolutePath) {
+  m_pages.remove(QDir::cleanPath(absolutePath));
+}
 
 // The canonical paths defeat ".." and symbolic links that lead out of the folder.
 bool PageSchemeHandler::insidePublishedFolder(const QString& canonicalPath) const {

@@ -17,7 +17,9 @@ bool selectableText(const Node& node) {
   return node.type == html::NodeType::Text && node.textKind != html::TextKind::RawText;
 }
 
-int utf16Length(std::string_view utf8) { return static_cast<int>(QString::fromUtf8(utf8).size()); }
+int utf16Length(std::string_view utf8) {
+  return static_cast<int>(QString::fromUtf8(utf8).size());
+}
 
 QJsonObject textAddress(const Document& document, const html::TextPoint& start, const html::TextPoint& end) {
   const std::string text = document.textOf(document.node(start.textNode));
@@ -27,12 +29,13 @@ QJsonObject textAddress(const Document& document, const html::TextPoint& start, 
     if (selectableText(node) && document.textOf(node) == text) ++ordinal;
   }
   const uint32_t endOffset = end.textNode == start.textNode ? end.offset : static_cast<uint32_t>(text.size());
-  return {{"kind", "text"},
-          {"text", QString::fromUtf8(text)},
-          {"ordinal", ordinal},
-          {"start", utf16Length(std::string_view(text).substr(0, start.offset))},
-          {"end", utf16Length(std::string_view(text).substr(0, endOffset))},
-          {"selected", QString::fromUtf8(std::string_view(text).substr(start.offset, endOffset - start.offset))}};
+  return {
+      {"kind", "text"},
+      {"text", QString::fromUtf8(text)},
+      {"ordinal", ordinal},
+      {"start", utf16Length(std::string_view(text).substr(0, start.offset))},
+      {"end", utf16Length(std::string_view(text).substr(0, endOffset))},
+      {"selected", QString::fromUtf8(std::string_view(text).substr(start.offset, endOffset - start.offset))}};
 }
 
 QJsonObject elementAddress(const Document& document, NodeId element) {
@@ -102,12 +105,14 @@ QString selectionScript(const Document& document, const html::Selection& selecti
     target = textAddress(document, selection.start, selection.end);
   else if (selection.kind == html::Selection::Kind::Element && selection.element < document.nodeCount())
     target = elementAddress(document, selection.element);
-  return QString::fromLatin1(kScript).arg(QString::fromUtf8(QJsonDocument(target).toJson(QJsonDocument::Compact)));
+  return QString::fromLatin1(kScript).arg(
+      QString::fromUtf8(QJsonDocument(target).toJson(QJsonDocument::Compact)));
 }
 
 QString selectedTextScript() {
   return QStringLiteral(
-      "(function () { var s = window.getSelection(); return s.rangeCount ? s.getRangeAt(0).toString() : ''; })()");
+      "(function () { var s = window.getSelection(); return s.rangeCount ? s.getRangeAt(0).toString() : ''; "
+      "})()");
 }
 
 }  // namespace tolvane::ui

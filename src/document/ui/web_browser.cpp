@@ -31,7 +31,8 @@ html::FileStatus WebBrowser::navigate(const std::string& path) {
   m_pagePath = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
   browserProfile().pages->publish(m_pagePath, [this] {
     if (!m_document) return QByteArray();
-    return QByteArray::fromStdString(html::Serializer::write(*m_document, 0, html::Serializer::Target::Utf8Text));
+    return QByteArray::fromStdString(
+        html::Serializer::write(*m_document, 0, html::Serializer::Target::Utf8Text));
   });
   m_scrollToRestore = 0;
   show(pageUrl(m_pagePath));

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDockWidget>
+#include <optional>
+#include <string>
+
+#include "document/block_list.h"
+#include "document/browser_view.h"
+#include "document/page_markup.h"
+#include "settings/settings.h"
+
+class QTableView;
+
+namespace tolvane::ui {
+
+class BlockListModel;
+class WebBrowser;
+
+// The tool window "Tags-Liste": the block list of the page on view. It empties the list when a page
+// load begins and rebuilds it when the page is complete; selecting a row highlights its text in the
+// page (asking before each further copy) and hands the text to the editor.
+class TTagsList : public QDockWidget, private BlockListListener, private BrowserViewListener {
+  Q_OBJECT
+ public:
+  TTagsList(WebBrowser& browser, settings::TGlobalVars& settings, DocumentState& state,
+            QWidget* parent = nullptr);
+  ~TTagsList() override;
+
+  const BlockList& blocks() const { return m_blocks; }
+  QTableView* lvTags() const { return m_view; }
+  int64_t wordCount() const { return m_words; }
+  // The group of the selected row; nullptr when no row is selected.
+  TDuplTags* selectedGroup();
+
+  // Rebuilds the block list from the live document; after a successful scan the page counts as
+  // unmodified and the window comes to the front.
+  void Rescan();
+  // Writes text into every block of the selected row's group (nothing when no row is selected)
+  // and shows the changed page. Returns the outcome of the save that AutoSave makes.
+  html::FileStatus applyText(const std::string& text);
+  // Sends the selected row's group to the word processor. Editing in a word processor is not
+  // available yet, so this does nothing.
+  void EditInWord();
+
+ signals:
+  void countsChanged();                               // blocks, words or filtered duplicates changed
+  void listRebuilt();                                 // after a successful rescan: the editor empties itself
+  void textSelected(const QString& text, bool edit);  // a row was selected (edit: double-click)
+  void blockEdited();                                 // a group's text was applied
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void rowAdded(const BlockList& list) override;
+  void scanFinished(const BlockList& list) override;
+  void scanMessage(const std::string& text) override;
+  void downloadBegin() override;
+  void documentComplete() override { Rescan(); }
+
+  void FreeGroups();
+  // Scans the live document into the list; false when the scan met an element it cannot handle.
+  bool rebuild();
+  void ShowSelectedBlock();
+  void ClearPageSelection();
+  void lvTagsDblClick();
+  void lvTagsColumnClick(int column);
+  void retranslateUi();
+
+  WebBrowser& m_browser;
+  settings::TGlobalVars& m_settings;
+  DocumentState& m_state;
+  BlockList m_blocks;
+  BlockListModel* m_model;
+  QTableView* m_view;
+  int64_t m_words = 0;
+  int m_sortColumn = 0;
+  std::string m_selectedTag;  // "<P >" of the selected row, for the caption
+};
+
+}  // namespace tolvane::ui

@@ -1,0 +1,210 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "document/ui/web_browser.h"
+#include "editing/ui/edit_text.h"
+#include "editing/ui/tags_list.h"
+#include "support/gui_test_registry.h"
+#include "support/main_window_fixture.h"
+
+using namespace tolvane::ui;
+
+// The main window's file commands, counts and command states on a real page.
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static bool enabled(MainWindowFixture& f, const char* action) {
+    return f.window().findChild<QAction*>(action)->isEnabled();
+  }
+
+ private slots:
+  void commandStatesAtStart() {
+    MainWindowFixture f;
+    for (const char* off : {"mniSichern", "mniSichernals", "mniExportiren", "btnContentUndo"})
+      QVERIFY2(!enabled(f, off), off);
+    for (const char* on :
+         {"mniOffnen", "mniEnglish", "mniDeutsch", "mniTagList", "mniInplaceEditor", "berdasProgramm1"})
+      QVERIFY2(enabled(f, on), on);
+    QCOMPARE(f.window().windowTitle(), QString());
+    QCOMPARE(f.window().titlePanel()->text(), QString());
+    QVERIFY(f.window().tagsList()->isVisible());
+    QVERIFY(!f.window().editor()->isVisible());
+    QVERIFY(f.window().findChild<QAction*>("mniTagList")->isChecked());
+  }
+
+  void openShowsRowsAndCounts_data() {
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("blocks");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("filtered");
+    QTest::newRow("every copy a row") << "[MainOptions]\r\nItemsFilter=0\r\n"
+                                      << 9 << " Textblöcke: 9"
+                                      << "Wörter:  21"
+                                      << "";
+    QTest::newRow("equal texts filtered") << "[MainOptions]\r\nItemsFilter=1\r\n"
+                                          << 8 << " Textblöcke: 8"
+                                          << "Wörter:  20"
+                                          << "Doppelte Einträge gefiltert: 1";
+  }
+  void openShowsRowsAndCounts() {
+    QFETCH(QString, settings);
+    MainWindowFixture f(settings);
+    const QString page = f.page("gui_page.html");
+    QVERIFY(f.open(page));
+    QFETCH(int, rows);
+    QCOMPARE(f.window().tagsList()->lvTags()->model()->rowCount(), rows);
+    QFETCH(QString, blocks);
+    QCOMPARE(f.window().statusPanel(0)->text(), blocks);
+    QFETCH(QString, words);
+    QCOMPARE(f.window().statusPanel(1)->text(), words);
+    QFETCH(QString, filtered);
+    QCOMPARE(f.window().statusPanel(2)->text(), filtered);
+    QCOMPARE(f.window().windowTitle(), page);
+    QCOMPARE(f.window().titlePanel()->text(), QStringLiteral(" Dokumentenname: Fixture page"));
+    QVERIFY(!enabled(f, "mniSichern"));
+    QVERIFY(enabled(f, "mniSichernals"));
+  }
+
+  void pageViewLoadsOnlyFromThePageFolder() {
+    MainWindowFixture f;
+    f.page("gui_page.css");
+    QVERIFY(f.open(f.page("gui_page.html")));
+    // The stylesheet beside the page is served (as text/css, or the engine would ignore it).
+    QCOMPARE(f.evaluate("getComputedStyle(document.getElementById('first')).color").toString(),
+             QStringLiteral("rgb(0, 128, 0)"));
+    QCOMPARE(f.evaluate("document.title").toString(), QStringLiteral("Fixture page"));
+  }
+
+  void insertChangesPageRowAndCommands() {
+    MainWindowFixture f;
+    const QString page = f.page("gui_page.html");
+    QVERIFY(f.open(page));
+    QCOMPARE(f.selectRow(3), QStringLiteral("Home"));
+    QPushButton* insert = f.window().editor()->btnSetText();
+    QVERIFY(!insert->isEnabled());  // nothing changed since the load
+    QVERIFY(f.insert("Start"));
+
+    const QModelIndex row = f.window().tagsList()->lvTags()->model()->index(3, 1);
+    QCOMPARE(row.data().toString(), QStringLiteral("Start"));
+    QCOMPARE(f.evaluate("document.getElementById('first').textContent").toString(), QStringLiteral("Start"));
+    QCOMPARE(f.evaluate("document.getElementById('cell').textContent").toString(), QStringLiteral("Home"));
+    QCOMPARE(f.evaluate("getSelection().getRangeAt(0).toString()").toString(), QStringLiteral("Start"));
+    QVERIFY(!insert->isEnabled());
+    QVERIFY(f.window().document()->isModified());
+    QVERIFY(enabled(f, "mniSichern"));
+    QVERIFY(enabled(f, "btnContentUndo"));
+    QVERIFY(!readFile(page).contains("Start"));
+
+    f.trigger("mniSichern");
+    QVERIFY(readFile(page).contains(QStringLiteral("<p id=\"first\">Start</p>")));
+    QVERIFY(readFile(page).contains(QStringLiteral("<td id=\"cell\">Home</td>")));
+    QVERIFY(!f.window().document()->isModified());
+    QVERIFY(!enabled(f, "mniSichern"));
+  }
+
+  void contentUndoRestoresTheFile() {
+    MainWindowFixture f(QStringLiteral("[MainOptions]\r\nAutoSave=1\r\n"));
+    const QString page = f.page("gui_page.html");
+    const QString original = readFile(page);
+    QVERIFY(f.open(page));
+    f.selectRow(2);
+    QVERIFY(f.insert("Hello"));
+    QVERIFY(readFile(page).contains("Hello"));  // AutoSave wrote it at once
+    QVERIFY(!enabled(f, "mniSichern"));
+    QVERIFY(enabled(f, "btnContentUndo"));
+    f.trigger("btnContentUndo");
+    QCOMPARE(readFile(page), original);
+    QCOMPARE(f.window().tagsList()->lvTags()->model()->index(2, 1).data().toString(),
+             QStringLiteral("Welcome"));
+    QVERIFY(!enabled(f, "btnContentUndo"));
+  }
+
+  void saveAsWritesTheNewFileFirst() {
+    MainWindowFixture f;
+    QVERIFY(f.open(f.page("gui_page.html")));
+    f.selectRow(2);
+    QVERIFY(f.insert("Hello"));
+    f.answers = {QMessageBox::No};  // leave the old file as it is
+    const QString target = f.folder() + "/copy.html";
+    f.window().setSavePathChooser([&] { return target; });
+    f.trigger("mniSichernals");
+    QVERIFY(readFile(target).contains("<h1 id=\"heading\">Hello</h1>"));
+    QCOMPARE(f.window().windowTitle(), target);
+    QCOMPARE(f.window().tagsList()->lvTags()->model()->index(2, 1).data().toString(),
+             QStringLiteral("Hello"));
+    QVERIFY(!f.window().document()->isModified());
+  }
+
+  void unreadablePageIsReported() {
+    MainWindowFixture f;
+    const QString missing = f.folder() + "/missing.html";
+    f.open(missing);
+    QCOMPARE(f.questions.size(), 1);
+    QVERIFY2(f.questions.first().contains(missing), qPrintable(f.questions.first()));
+    QCOMPARE(f.window().tagsList()->lvTags()->model()->rowCount(), 0);
+  }
+
+  void unsavedEditsQuestionOnOpen_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("oldFileSaved");
+    QTest::addColumn<bool>("newPageOpened");
+    QTest::newRow("Yes saves, then opens") << QMessageBox::Yes << true << true;
+    QTest::newRow("No drops the edit, then opens") << QMessageBox::No << false << true;
+    QTest::newRow("Cancel stays") << QMessageBox::Cancel << false << false;
+  }
+  void unsavedEditsQuestionOnOpen() {
+    QFETCH(QMessageBox::StandardButton, answer);
+    MainWindowFixture f;
+    const QString first = f.page("gui_page.html");
+    const QString second = f.page("scripts.html");
+    QVERIFY(f.open(first));
+    f.selectRow(2);
+    QVERIFY(f.insert("Hello"));
+    f.answers = {answer};
+    f.open(second);
+    QCOMPARE(f.questions, QStringList{"Das Dokument wurde verändert. Änderungen speichern?"});
+    QFETCH(bool, oldFileSaved);
+    QCOMPARE(readFile(first).contains("Hello"), oldFileSaved);
+    QFETCH(bool, newPageOpened);
+    const bool opened = newPageOpened;
+    QCOMPARE(f.window().document()->currentFile(), opened ? second : first);
+    QCOMPARE(f.window().document()->isModified(), !opened);
+  }
+
+  void unsavedEditsQuestionOnClose_data() {
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Yes saves and closes") << QMessageBox::Yes << true << true;
+    QTest::newRow("No closes without saving") << QMessageBox::No << true << false;
+    QTest::newRow("Cancel keeps the program open") << QMessageBox::Cancel << false << false;
+  }
+  void unsavedEditsQuestionOnClose() {
+    QFETCH(QMessageBox::StandardButton, answer);
+    MainWindowFixture f;
+    const QString page = f.page("gui_page.html");
+    QVERIFY(f.open(page));
+    QVERIFY(f.window().close());  // nothing to ask about yet
+    QVERIFY(f.questions.isEmpty());
+    f.window().show();
+    f.selectRow(2);
+    QVERIFY(f.insert("Hello"));
+    f.answers = {answer};
+    QFETCH(bool, closed);
+    QCOMPARE(f.window().close(), closed);
+    QCOMPARE(f.questions.size(), 1);
+    QFETCH(bool, saved);
+    QCOMPARE(readFile(page).contains("Hello"), saved);
+  }
+};
+
+TOLVANE_GUI_TEST(MainWindowTest);
+#include "main_window_test.moc"

@@ -8,6 +8,7 @@
 
 #include "editing/ui/edit_text.h"
 #include "editing/ui/tags_list.h"
+#include "shell/about_box.h"
 #include "support/gui_test_registry.h"
 #include "support/main_window_fixture.h"
 
@@ -92,6 +93,26 @@ class LanguageTest : public QObject {
     QCOMPARE(f.window().menuBar()->actions().first()->text(), file);
     QFETCH(QByteArray, checked);
     QVERIFY(f.window().findChild<QAction*>(QString::fromLatin1(checked))->isChecked());
+  }
+
+  void aboutBoxShowsVersionAndSettingsFile_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("German") << "1"
+                            << "Über das Programm";
+    QTest::newRow("English") << "0"
+                             << "About";
+  }
+  void aboutBoxShowsVersionAndSettingsFile() {
+    QFETCH(QString, stored);
+    QFETCH(QString, caption);
+    MainWindowFixture f("[MainOptions]\r\nDeutsch=" + stored + "\r\n");
+    TfrmAboutBox about(f.settingsPath(), &f.window());
+    QCOMPARE(about.windowTitle(), caption);
+    QCOMPARE(about.findChild<QLabel*>("Version")->text(), QStringLiteral("Version " TOLVANE_VERSION));
+    QString shown;
+    for (QLabel* label : about.findChildren<QLabel*>()) shown += label->text();
+    QVERIFY2(shown.contains(f.settingsPath()), qPrintable(shown));
   }
 
   void statusBarFollowsTheLanguage() {

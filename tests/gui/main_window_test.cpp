@@ -1,10 +1,15 @@
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTcpServer>
 #include <QTest>
 
 #include "document/ui/web_browser.h"
@@ -37,6 +42,29 @@ class MainWindowTest : public QObject {
     QVERIFY(f.window().tagsList()->isVisible());
     QVERIFY(!f.window().editor()->isVisible());
     QVERIFY(f.window().findChild<QAction*>("mniTagList")->isChecked());
+  }
+
+  void viewTogglesByKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QByteArray>("toggle");
+    QTest::addColumn<bool>("visibleAtStart");
+    QTest::newRow("F12 the tags list") << int(Qt::Key_F12) << QByteArray("mniTagList") << true;
+    QTest::newRow("F11 the editor") << int(Qt::Key_F11) << QByteArray("mniInplaceEditor") << false;
+  }
+  void viewTogglesByKey() {
+    QFETCH(int, key);
+    QFETCH(QByteArray, toggle);
+    QFETCH(bool, visibleAtStart);
+    MainWindowFixture f;
+    QWidget* window = toggle == "mniTagList" ? static_cast<QWidget*>(f.window().tagsList())
+                                             : static_cast<QWidget*>(f.window().editor());
+    QAction* item = f.window().findChild<QAction*>(QString::fromLatin1(toggle));
+    QApplication::setActiveWindow(&f.window());  // no window manager activates it under Xvfb
+    for (bool visible : {visibleAtStart, !visibleAtStart, visibleAtStart}) {
+      QCOMPARE(window->isVisible(), visible);
+      QCOMPARE(item->isChecked(), visible);
+      QTest::keyClick(&f.window(), Qt::Key(key));
+    }
   }
 
   void openShowsRowsAndCounts_data() {
@@ -83,6 +111,40 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.evaluate("document.title").toString(), QStringLiteral("Fixture page"));
   }
 
+  void pageViewRefusesFilesOutsideItsFolderAndTheNetwork_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("width");
+    QTest::newRow("image in the page's folder") << "inside.png" << 4;
+    QTest::newRow("image in a subfolder") << "pictures/below.png" << 4;
+    QTest::newRow("image above the page's folder") << "../outside.png" << 0;
+    QTest::newRow("image by absolute path outside") << "/OUTSIDE" << 0;
+    QTest::newRow("image from the network") << "/NETWORK" << 0;
+  }
+  void pageViewRefusesFilesOutsideItsFolderAndTheNetwork() {
+    QFETCH(QString, source);
+    QFETCH(int, width);
+    MainWindowFixture f;
+    QDir(f.folder()).mkpath("site/pictures");
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (const char* name : {"site/inside.png", "site/pictures/below.png", "outside.png"})
+      QVERIFY(picture.save(f.folder() + "/" + name));
+    QTcpServer server;  // a request that got through would connect here
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    source.replace("/OUTSIDE", f.folder() + "/outside.png");
+    source.replace("/NETWORK", QStringLiteral("http://127.0.0.1:%1/remote.png").arg(server.serverPort()));
+    const QString page = f.folder() + "/site/page.html";
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<html><body><p>Pictures</p><img id=\"picture\" src=\"%1\"></body></html>")
+                   .arg(source)
+                   .toUtf8());
+    file.close();
+    QVERIFY(f.open(page));
+    QCOMPARE(f.evaluate("document.getElementById('picture').naturalWidth").toInt(), width);
+    QVERIFY(!server.hasPendingConnections());
+  }
+
   void insertChangesPageRowAndCommands() {
     MainWindowFixture f;
     const QString page = f.page("gui_page.html");
@@ -108,6 +170,25 @@ class MainWindowTest : public QObject {
     QVERIFY(readFile(page).contains(QStringLiteral("<td id=\"cell\">Home</td>")));
     QVERIFY(!f.window().document()->isModified());
     QVERIFY(!enabled(f, "mniSichern"));
+  }
+
+  void editKeepsTheScrollPosition() {
+    MainWindowFixture f;
+    QString body;
+    for (int i = 0; i < 200; ++i) body += QStringLiteral("<p id=\"p%1\">Paragraph %1</p>\n").arg(i);
+    const QString page = f.folder() + "/long.html";
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("<html><body>" + body + "</body></html>").toUtf8());
+    file.close();
+    QVERIFY(f.open(page));
+    QCOMPARE(f.selectRow(150), QStringLiteral("Paragraph 150"));
+    // A place of the user's own, with the selection still in view.
+    const int scrolled = f.evaluate("window.scrollBy(0, 40); window.scrollY").toInt();
+    QVERIFY(scrolled > 0);
+    QVERIFY(f.insert("Absatz"));
+    QCOMPARE(f.evaluate("document.getElementById('p150').textContent").toString(), QStringLiteral("Absatz"));
+    QCOMPARE(f.evaluate("window.scrollY").toInt(), scrolled);
   }
 
   void contentUndoRestoresTheFile() {

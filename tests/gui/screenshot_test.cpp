@@ -6,6 +6,7 @@
 
 #include "editing/ui/edit_text.h"
 #include "editing/ui/tags_list.h"
+#include "shell/about_box.h"
 #include "support/gui_test_registry.h"
 #include "support/main_window_fixture.h"
 
@@ -39,6 +40,10 @@ class ScreenshotTest : public QObject {
     QDir().mkpath(folder);
     const QString name = QStringLiteral("%1/tolvane-%2.png").arg(folder, QTest::currentDataTag());
     QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(name));
+    TfrmAboutBox about(f.settingsPath(), &f.window());
+    about.show();
+    QTest::qWait(200);
+    QVERIFY(about.grab().save(QStringLiteral("%1/about-%2.png").arg(folder, QTest::currentDataTag())));
   }
 };
 

@@ -56,6 +56,48 @@ class TagsListTest : public QObject {
     QVERIFY(!f.window().editor()->isVisible());  // a selection loads the editor without showing it
   }
 
+  // The browser builds its own tree: it drops the line break that opens a PRE, turns CR LF into
+  // LF, and holds equal texts that only their order tells apart.
+  void selectionWhereTheTreesDiffer_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("elementInView");
+    QTest::newRow("title: nothing to select") << 0 << ""
+                                              << "";
+    QTest::newRow("table cell") << 1 << "Cell"
+                                << "cell";
+    QTest::newRow("PRE without its first line break") << 2 << "Preformatted"
+                                                      << "pre";
+    QTest::newRow("third of three equal texts") << 5 << "Again"
+                                                << "again3";
+    QTest::newRow("text after an inline end tag") << 8 << "Two"
+                                                  << "mixed";
+    QTest::newRow("text after an image") << 10 << "after the image"
+                                         << "image";
+    QTest::newRow("CR LF in the source") << 11 << "Line one\nLine two"
+                                         << "crlf";
+  }
+  void selectionWhereTheTreesDiffer() {
+    QFETCH(int, row);
+    QFETCH(QString, text);
+    QFETCH(QString, elementInView);
+    MainWindowFixture f;
+    QVERIFY(f.open(f.page("gui_tricky.html")));
+    QCOMPARE(f.selectRow(row), text);
+    QCOMPARE(f.evaluate("getSelection().getRangeAt(0).startContainer.parentNode.id").toString(),
+             elementInView);
+  }
+
+  void imageCaptionSelectsTheImage() {
+    MainWindowFixture f;
+    QVERIFY(f.open(f.page("gui_tricky.html")));
+    f.selectRow(9);
+    QCOMPARE(
+        f.evaluate("var r = getSelection().getRangeAt(0); r.startContainer.childNodes[r.startOffset].alt")
+            .toString(),
+        QStringLiteral("Picture"));
+  }
+
   void duplicateGroupAsksBeforeEachFurtherCopy_data() {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QString>("elementInView");
@@ -75,7 +117,7 @@ class TagsListTest : public QObject {
                  elementInView);
   }
 
-  void doubleClickOpensTheEditor() {
+  void doubleClickOpensTheEditorTabAndEscape() {
     MainWindowFixture f;
     QVERIFY(f.open(f.page("gui_page.html")));
     f.selectRow(2);
@@ -84,8 +126,13 @@ class TagsListTest : public QObject {
     QVERIFY(f.window().editor()->isVisible());
     QVERIFY(f.window().findChild<QAction*>("mniInplaceEditor")->isChecked());
     QCOMPARE(f.window().editor()->RichEdit()->textCursor().selectedText(), QStringLiteral("Welcome"));
+    f.window().tagsList()->hide();
+    QTest::keyClick(f.window().editor()->RichEdit(), Qt::Key_Tab);
+    QVERIFY(f.window().tagsList()->isVisible());
+    QCOMPARE(f.window().editor()->RichEdit()->toPlainText(), QStringLiteral("Welcome"));  // Tab typed nothing
     QTest::keyClick(f.window().editor()->RichEdit(), Qt::Key_Escape);
     QVERIFY(!f.window().editor()->isVisible());
+    QVERIFY(!f.window().findChild<QAction*>("mniInplaceEditor")->isChecked());
   }
 
   void sortingByColumn_data() {

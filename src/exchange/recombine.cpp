@@ -39,44 +39,39 @@ std::optional<std::vector<Match>> placeholders(std::string_view text, size_t aft
   return found;
 }
 
-// A filled text and the places where inserted texts meet their surroundings.
-struct Filled {
-  std::string text;
-  std::vector<size_t> borders;
-};
-
-// text with its placeholders (numbers above after) filled by the entries' filled texts.
-std::optional<Filled> fill(std::string_view text, size_t after,
-                           const std::vector<std::optional<Filled>>& entries) {
-  std::optional<std::vector<Match>> matches = placeholders(text, after, entries.size() - 1);
-  if (!matches) return std::nullopt;
-  Filled out;
-  size_t cursor = 0;
-  for (const Match& m : *matches) {
-    const Filled& entry = *entries[m.number];
-    out.text.append(text, cursor, m.begin - cursor);
-    out.borders.push_back(out.text.size());
-    for (size_t border : entry.borders) out.borders.push_back(out.text.size() + border);
-    out.text += entry.text;
-    out.borders.push_back(out.text.size());
-    cursor = m.end;
-  }
-  out.text.append(text, cursor);
-  return out;
+// Characters that can belong to a placeholder.
+bool placeholderCharacter(char c) {
+  return c == '%' || c == '_' || (c >= '0' && c <= '9');
 }
 
-// Whether a placeholder of any number stands across one of the borders.
-bool placeholderAcrossBorder(const Filled& filled) {
-  constexpr size_t kReach = 24;  // longer than any placeholder of a number this can fill
-  for (size_t border : filled.borders) {
-    size_t from = border > kReach ? border - kReach : 0;
-    for (size_t at = filled.text.find("%%_", from); at != std::string::npos && at < border;
-         at = filled.text.find("%%_", at + 1)) {
-      std::optional<Match> match = placeholderAt(filled.text, at);
-      if (match && match->end > border) return true;
-    }
+// Whether putting entry in place of match in text could let a placeholder arise across the border
+// of the inserted text. Only a run of placeholder characters can cross a border, and a character
+// that belongs to no placeholder is never replaced, so a border with such a character on one side
+// is safe for good.
+bool borderMayFormPlaceholder(std::string_view text, const Match& match, std::string_view entry) {
+  const bool left = match.begin > 0 && placeholderCharacter(text[match.begin - 1]);
+  const bool right = match.end < text.size() && placeholderCharacter(text[match.end]);
+  if (entry.empty()) return left && right;
+  return (left && placeholderCharacter(entry.front())) || (right && placeholderCharacter(entry.back()));
+}
+
+// text with its placeholders (numbers above after) filled by the entries' filled texts; nullopt
+// where the direct way cannot be sure to give what the steps give.
+std::optional<std::string> fill(std::string_view text, size_t after,
+                                const std::vector<std::string_view>& entries,
+                                const std::vector<std::optional<std::string>>& filled) {
+  std::optional<std::vector<Match>> matches = placeholders(text, after, entries.size() - 1);
+  if (!matches) return std::nullopt;
+  std::string out;
+  size_t cursor = 0;
+  for (const Match& m : *matches) {
+    if (borderMayFormPlaceholder(text, m, entries[m.number])) return std::nullopt;
+    out.append(text, cursor, m.begin - cursor);
+    out += *filled[m.number];
+    cursor = m.end;
   }
-  return false;
+  out.append(text, cursor);
+  return out;
 }
 
 // The steps one by one, as they read: the answer wherever the direct way cannot be sure.
@@ -132,17 +127,14 @@ std::string Recombine(std::string_view templateText, const std::vector<std::stri
     if (needed[k]) markNeeded(entries[k], k);
 
   // An entry's text is filled by the steps after its own, so the last entries are filled first.
-  std::vector<std::optional<Filled>> filled(entries.size());
-  bool direct = true;
-  for (size_t k = entries.size(); direct && k-- > 1;) {
+  std::vector<std::optional<std::string>> filled(entries.size());
+  for (size_t k = last; k >= 1; --k) {
     if (!needed[k]) continue;
-    filled[k] = fill(entries[k], k, filled);
-    direct = filled[k] && !placeholderAcrossBorder(*filled[k]);
+    filled[k] = fill(entries[k], k, entries, filled);
+    if (!filled[k]) return stepByStep(std::string(templateText), entries);
   }
-  std::optional<Filled> result;
-  if (direct) result = fill(templateText, 0, filled);
-  if (!result || placeholderAcrossBorder(*result)) return stepByStep(std::string(templateText), entries);
-  return std::move(result->text);
+  std::optional<std::string> result = fill(templateText, 0, entries, filled);
+  return result ? std::move(*result) : stepByStep(std::string(templateText), entries);
 }
 
 }  // namespace tolvane

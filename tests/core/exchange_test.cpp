@@ -206,14 +206,17 @@ TEST(Recombine, AgreesWithTheStepByStepReference) {
     for (int i = 0; i < count; ++i) s += pieces[random() % std::size(pieces)];
     return s;
   };
-  for (int round = 0; round < 20000; ++round) {
+  for (int round = 0; round < 100000; ++round) {
     std::string tmpl = piecesText(static_cast<int>(random() % 12));
     std::vector<std::string> lines(random() % 6);
     for (size_t k = 0; k < lines.size(); ++k)
       lines[k] = (random() % 5 ? "<" + std::to_string(k + 1) + ">" : std::string()) +
                  piecesText(random() % 4) + (random() % 4 ? "</>" : "");
     std::vector<std::string_view> views(lines.begin(), lines.end());
-    ASSERT_EQ(Recombine(tmpl, views), stepByStepReference(tmpl, lines)) << "round " << round << ": " << tmpl;
+    std::string described = tmpl;
+    for (const std::string& line : lines) described += " | " + line;
+    ASSERT_EQ(Recombine(tmpl, views), stepByStepReference(tmpl, lines))
+        << "round " << round << ": " << described;
   }
 }
 

@@ -14,6 +14,7 @@
 #include "document/write_back.h"
 #include "exchange/export_document.h"
 #include "exchange/import_document.h"
+#include "support/outline.h"
 
 // Round trips over the real pages that bench/fetch-corpus.sh gathers, in the folder named by the
 // environment variable TOLVANE_CORPUS. Skipped when it is unset or holds no page.
@@ -125,8 +126,7 @@ namespace {
 TEST(CorpusRoundTrip, WritingEveryBlocksOwnTextChangesNoByte) {
   auto pages = html::corpusPages();
   if (pages.empty()) GTEST_SKIP() << "TOLVANE_CORPUS is unset or holds no .html page";
-  settings::TGlobalVars vars;
-  vars.ViewText = vars.ViewMeta = vars.ViewImages = vars.ViewValue = vars.ViewScripts = true;
+  const settings::TGlobalVars vars = testing::allViews();
   size_t blocks = 0;
   for (const auto& path : pages) {
     SCOPED_TRACE(path.filename().string());
@@ -148,30 +148,13 @@ TEST(CorpusRoundTrip, WritingEveryBlocksOwnTextChangesNoByte) {
 namespace tolvane {
 namespace {
 
-// What a page says, element by element: tag, attributes and adjacent texts, decoded.
-std::string contentOf(html::Document& doc) {
-  std::string out;
-  for (size_t i = 0; i < doc.length(); ++i) {
-    html::Element e = doc.item(i);
-    out += e.tagName();
-    for (size_t a = 0; a < e.attributeCount(); ++a)
-      out += " " + e.attributeName(a) + "=" + e.attribute(e.attributeName(a)).value_or("");
-    out += "[" + e.adjacentText(html::Adjacent::AfterBegin) + "][" +
-           e.adjacentText(html::Adjacent::AfterEnd) + "]\n";
-  }
-  std::erase(out, '\r');
-  return out;
-}
-
 TEST(CorpusRoundTrip, ExportThenImportGivesThePageBack) {
   auto pages = html::corpusPages();
   if (pages.empty()) GTEST_SKIP() << "TOLVANE_CORPUS is unset or holds no .html page";
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("tolvane-corpus-exchange-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
-  settings::TGlobalVars vars;
-  vars.ViewText = vars.ViewMeta = vars.ViewImages = vars.ViewValue = vars.ViewScripts = true;
-  vars.ItemsFilter = true;
+  const settings::TGlobalVars vars = testing::allViews(true);
   for (const auto& path : pages) {
     SCOPED_TRACE(path.filename().string());
     std::string bytes = html::read(path);
@@ -186,7 +169,7 @@ TEST(CorpusRoundTrip, ExportThenImportGivesThePageBack) {
               ImportResult::Outcome::Written);
     auto original = html::Document::fromBytes(bytes);
     auto imported = html::Document::fromBytes(html::read(result));
-    ASSERT_EQ(contentOf(*imported), contentOf(*original));
+    ASSERT_EQ(testing::contentOf(*imported), testing::contentOf(*original));
   }
   std::filesystem::remove_all(folder);
 }

@@ -9,6 +9,7 @@
 #include "exchange/export_document.h"
 #include "exchange/import_document.h"
 #include "exchange/recombine.h"
+#include "support/outline.h"
 
 namespace tolvane {
 namespace {
@@ -40,9 +41,7 @@ class ExchangeTest : public ::testing::Test {
   ExportFileNames exportPage(std::string_view page, bool filter = false,
                              const std::string& pageName = "hello.html") {
     view.show(html::Document::fromBytes(std::string(page)));
-    settings.ViewText = settings.ViewMeta = settings.ViewImages = settings.ViewValue = settings.ViewScripts =
-        true;
-    settings.ItemsFilter = filter;
+    settings = testing::allViews(filter);
     ScanDocument(list, view, settings);
     ExportFileNames files;
     EXPECT_TRUE(ExportDocument(list, view, "/site/" + pageName, folder(), {}, &files));
@@ -260,21 +259,6 @@ TEST_F(ExchangeTest, ImportWritesTheEncodingThePageDeclares) {
   EXPECT_EQ(page->encoding(), "windows-1252");
 }
 
-// What a page says, element by element: tag, attributes and adjacent texts, decoded.
-std::string contentOf(html::Document& doc) {
-  std::string out;
-  for (size_t i = 0; i < doc.length(); ++i) {
-    html::Element e = doc.item(i);
-    out += e.tagName();
-    for (size_t a = 0; a < e.attributeCount(); ++a)
-      out += " " + e.attributeName(a) + "=" + e.attribute(e.attributeName(a)).value_or("");
-    out += "[" + e.adjacentText(html::Adjacent::AfterBegin) + "][" +
-           e.adjacentText(html::Adjacent::AfterEnd) + "]\n";
-  }
-  std::erase(out, '\r');
-  return out;
-}
-
 TEST_F(ExchangeTest, ExportThenImportGivesThePageBack) {
   for (const auto& entry : fs::directory_iterator(TOLVANE_FIXTURES)) {
     SCOPED_TRACE(entry.path().filename().string());
@@ -286,7 +270,7 @@ TEST_F(ExchangeTest, ExportThenImportGivesThePageBack) {
                 ImportResult::Outcome::Written);
       auto original = html::Document::fromBytes(bytes);
       auto result = html::Document::fromBytes(read(path("result.html")));
-      EXPECT_EQ(contentOf(*result), contentOf(*original));
+      EXPECT_EQ(testing::contentOf(*result), testing::contentOf(*original));
     }
   }
 }

@@ -8,16 +8,12 @@
 #include "document/page_markup.h"
 #include "document/write_back.h"
 #include "editing/apply_text.h"
+#include "support/outline.h"
 
 namespace tolvane {
 namespace {
 
-settings::TGlobalVars allViews(bool filter = false) {
-  settings::TGlobalVars vars;
-  vars.ViewText = vars.ViewMeta = vars.ViewImages = vars.ViewValue = vars.ViewScripts = true;
-  vars.ItemsFilter = filter;
-  return vars;
-}
+using testing::allViews;
 
 std::string rowTexts(const BlockList& list) {
   std::string out;

@@ -35,6 +35,27 @@ std::string outline(const html::Document& document) {
   return out;
 }
 
+std::string contentOf(html::Document& document) {
+  std::string out;
+  for (size_t i = 0; i < document.length(); ++i) {
+    html::Element e = document.item(i);
+    out += e.tagName();
+    for (size_t a = 0; a < e.attributeCount(); ++a)
+      out += " " + e.attributeName(a) + "=" + e.attribute(e.attributeName(a)).value_or("");
+    out += "[" + e.adjacentText(html::Adjacent::AfterBegin) + "][" +
+           e.adjacentText(html::Adjacent::AfterEnd) + "]\n";
+  }
+  std::erase(out, '\r');
+  return out;
+}
+
+settings::TGlobalVars allViews(bool filter) {
+  settings::TGlobalVars vars;
+  vars.ViewText = vars.ViewMeta = vars.ViewImages = vars.ViewValue = vars.ViewScripts = true;
+  vars.ItemsFilter = filter;
+  return vars;
+}
+
 std::unique_ptr<html::Document> load(std::string_view page) {
   return html::Document::fromBytes(std::string(page));
 }

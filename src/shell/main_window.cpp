@@ -270,7 +270,7 @@ void TfrmTranslator::retranslateUi() {
   btnContentUndo->setText(tr("Undo the last edit"));
   ToolBar1->setWindowTitle(tr("Tool bar"));
   showTitle();
-  if (!m_tagsList->blocks().rows().empty() || m_document->currentFile().size()) showCounts();
+  if (m_tagsList->blocks().rowCount() > 0 || !m_document->currentFile().isEmpty()) showCounts();
 }
 
 }  // namespace tolvane::ui

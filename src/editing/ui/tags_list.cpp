@@ -64,8 +64,6 @@ TDuplTags* TTagsList::selectedGroup() {
   return selected && *selected < m_blocks.rowCount() ? m_blocks.row(*selected).group.get() : nullptr;
 }
 
-void TTagsList::rowAdded(const BlockList&) {}  // the counts are shown once, when the scan ends
-
 void TTagsList::scanFinished(const BlockList& list) {
   m_words = CountWords(list);
   emit countsChanged();

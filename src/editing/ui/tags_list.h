@@ -52,7 +52,7 @@ class TTagsList : public QDockWidget, private BlockListListener, private Browser
   void changeEvent(QEvent* event) override;
 
  private:
-  void rowAdded(const BlockList& list) override;
+  // The counts are shown once, when the scan has ended, rather than for every row added.
   void scanFinished(const BlockList& list) override;
   void scanMessage(const std::string& text) override;
   void downloadBegin() override;

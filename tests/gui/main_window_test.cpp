@@ -233,6 +233,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.window().tagsList()->lvTags()->model()->rowCount(), 0);
   }
 
+  void failedSaveIsReportedAndNothingIsLost() {
+    MainWindowFixture f;
+    const QString page = f.page("gui_page.html");
+    QVERIFY(f.open(page));
+    f.selectRow(2);
+    QVERIFY(f.insert("Hello"));
+    // A folder where the file was: even root cannot write the page there.
+    QVERIFY(QFile::remove(page));
+    QVERIFY(QDir().mkdir(page));
+    f.trigger("mniSichern");
+    QCOMPARE(f.questions.size(), 1);
+    QVERIFY2(f.questions.first().contains(page), qPrintable(f.questions.first()));
+    QVERIFY(f.window().document()->isModified());
+    QVERIFY(enabled(f, "mniSichern"));
+    f.answers = {QMessageBox::Yes};  // save before closing: it fails again, so the window stays
+    QVERIFY(!f.window().close());
+    QCOMPARE(f.questions.size(), 3);
+  }
+
   void unsavedEditsQuestionOnOpen_data() {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<bool>("oldFileSaved");

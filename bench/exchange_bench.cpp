@@ -42,9 +42,10 @@ int recombine() {
   std::string tmpl;
   std::vector<std::string> lines;
   for (int k = 1; k <= 20000; ++k) {
-    tmpl += "<tr><td class=\"entry\">%%_" + std::to_string(k) + "_%%</td><td>" + std::string(70, 'x') +
-            "</td></tr>\n";
-    lines.push_back("<" + std::to_string(k) + ">Translated text number " + std::to_string(k) + "</>");
+    const std::string number = std::to_string(k);
+    tmpl.append("<tr><td class=\"entry\">").append(tolvane::Placeholder(k)).append("</td><td>");
+    tmpl.append(70, 'x').append("</td></tr>\n");
+    lines.push_back(tolvane::ExchangeLine(k, "Translated text number " + number));
   }
   std::vector<std::string_view> views(lines.begin(), lines.end());
   auto start = Clock::now();

@@ -2,15 +2,19 @@
 
 #include <cstddef>
 #include <memory>
+#include <new>
+#include <type_traits>
 #include <vector>
 
 namespace tolvane::html {
 
 // An append-only array in fixed-size chunks: growing it never copies what it holds, so a large
 // page's nodes take their own size in memory, not up to three times that while a vector regrows.
-// References to elements stay valid while it grows.
+// A chunk's memory is only touched as elements are added, so a small page costs little.
 template <typename T, size_t ChunkBits = 14>
 class ChunkedVector {
+  static_assert(std::is_trivially_destructible_v<T> && std::is_trivially_copyable_v<T>);
+
  public:
   static constexpr size_t kChunkSize = size_t{1} << ChunkBits;
 
@@ -29,18 +33,22 @@ class ChunkedVector {
   size_t size() const { return m_size; }
   bool empty() const { return m_size == 0; }
 
-  T& operator[](size_t i) { return m_chunks[i >> ChunkBits][i & (kChunkSize - 1)]; }
-  const T& operator[](size_t i) const { return m_chunks[i >> ChunkBits][i & (kChunkSize - 1)]; }
+  T& operator[](size_t i) { return m_chunks[i >> ChunkBits].get()[i & (kChunkSize - 1)]; }
+  const T& operator[](size_t i) const { return m_chunks[i >> ChunkBits].get()[i & (kChunkSize - 1)]; }
   T& back() { return (*this)[m_size - 1]; }
 
   void push_back(const T& value) {
-    if ((m_size & (kChunkSize - 1)) == 0) m_chunks.push_back(std::make_unique<T[]>(kChunkSize));
-    m_chunks[m_size >> ChunkBits][m_size & (kChunkSize - 1)] = value;
+    if ((m_size & (kChunkSize - 1)) == 0)
+      m_chunks.emplace_back(static_cast<T*>(::operator new(sizeof(T) * kChunkSize)));
+    std::construct_at(m_chunks.back().get() + (m_size & (kChunkSize - 1)), value);
     ++m_size;
   }
 
  private:
-  std::vector<std::unique_ptr<T[]>> m_chunks;
+  struct Release {
+    void operator()(T* chunk) const { ::operator delete(chunk); }
+  };
+  std::vector<std::unique_ptr<T, Release>> m_chunks;
   size_t m_size = 0;
 };
 

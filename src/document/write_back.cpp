@@ -1,5 +1,7 @@
 #include "document/write_back.h"
 
+#include <map>
+
 #include "document/ascii.h"
 #include "document/browser_view.h"
 #include "document/document.h"
@@ -97,6 +99,28 @@ std::optional<std::string> replaceScriptString(std::string_view code, std::strin
   return ReplaceQuoted(code, keepLayout(*old, asScriptString(text)), k);
 }
 
+// code with the strings whose numbers texts holds replaced, in one pass.
+std::string replaceScriptStrings(std::string_view code, const std::map<int32_t, std::string_view>& texts) {
+  std::string out;
+  out.reserve(code.size());
+  size_t cursor = 0;
+  int32_t k = 1;
+  auto next = texts.begin();
+  for (size_t open = code.find('\''); open != std::string_view::npos && next != texts.end(); ++k) {
+    size_t close = code.find('\'', open + 1);
+    if (close == std::string_view::npos) break;
+    if (k == next->first) {
+      out.append(code, cursor, open + 1 - cursor);
+      out += keepLayout(code.substr(open + 1, close - open - 1), asScriptString(next->second));
+      cursor = close;
+      ++next;
+    }
+    open = code.find('\'', close + 1);
+  }
+  out.append(code, cursor);
+  return out;
+}
+
 }  // namespace
 
 std::optional<std::string_view> QuotedString(std::string_view text, int32_t k) {
@@ -111,6 +135,27 @@ std::optional<std::string> ReplaceQuoted(std::string_view text, std::string_view
   std::string out(text);
   out.replace(at->first, at->second, newString);
   return out;
+}
+
+bool DefineTexts(const std::vector<BlockWrite>& writes) {
+  // The script code strings, by element; everything else one by one.
+  std::map<std::pair<BrowserView*, std::string>, std::map<int32_t, std::string_view>> scriptStrings;
+  bool scriptFound = false;
+  for (const BlockWrite& write : writes) {
+    const TTag& block = *write.block;
+    if (block.ScriptKind == ScriptStringKind::ScriptCode && block.Occurrence >= 1)
+      scriptStrings[{block.Browser, block.ElementID}][block.Occurrence] = write.text;
+    else
+      scriptFound |= DefineText(block, write.text);
+  }
+  for (const auto& [where, texts] : scriptStrings) {
+    html::Document* document = where.first ? where.first->currentDocument() : nullptr;
+    Element element = document ? document->elementByUniqueID(where.second) : Element();
+    if (!element) continue;
+    scriptFound = true;
+    element.setScriptCode(replaceScriptStrings(element.scriptCode(), texts));
+  }
+  return scriptFound;
 }
 
 bool DefineText(const TTag& block, std::string_view newText) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/text_block.h"
 
@@ -16,6 +17,17 @@ namespace tolvane {
 // a script string whose element was found; false otherwise (nothing is written for a block whose
 // element no longer exists).
 bool DefineText(const TTag& block, std::string_view newText);
+
+// One text to write into one block.
+struct BlockWrite {
+  const TTag* block;
+  std::string text;
+};
+
+// Writes many blocks as DefineText does one after the other, but the strings of one script element
+// in a single pass over its code, so that a large script with many strings costs its size once,
+// not once per string. Returns true when any block was a script string whose element was found.
+bool DefineTexts(const std::vector<BlockWrite>& writes);
 
 // text with the contents of its k-th quoted string (between apostrophes 2k-1 and 2k) replaced by
 // newString; nullopt when k < 1 or the string is not there.

@@ -12,8 +12,9 @@ html::FileStatus ApplyText(TDuplTags& group, std::string_view text, GroupEditCon
   BrowserView* browser = group.GetTag(0).Browser;
   context.settings.ContentUndo = GetPageMarkup(*browser);
 
-  bool scriptChanged = false;
-  for (size_t i = 0; i < group.Count(); ++i) scriptChanged |= DefineText(group.GetTag(i), text);
+  std::vector<BlockWrite> writes;
+  for (size_t i = 0; i < group.Count(); ++i) writes.push_back({&group.GetTag(i), std::string(text)});
+  const bool scriptChanged = DefineTexts(writes);
   group.Text = std::string(text);
 
   if (BlockList* list = group.ListView) {

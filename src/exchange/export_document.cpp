@@ -1,5 +1,7 @@
 #include "exchange/export_document.h"
 
+#include <deque>
+
 #include "document/headless_view.h"
 #include "document/write_back.h"
 
@@ -14,6 +16,8 @@ html::FileStatus ExportDocument(const BlockList& list, BrowserView& browser, con
   copy.show(live->clone());
 
   std::string lines;
+  std::deque<TTag> blocks;  // the blocks, pointed at the copy
+  std::vector<BlockWrite> writes;
   const size_t rows = list.rowCount();
   for (size_t r = 0; r < rows; ++r) {
     const TDuplTags& group = *list.row(r).group;
@@ -31,12 +35,13 @@ html::FileStatus ExportDocument(const BlockList& list, BrowserView& browser, con
     const bool scriptTakesLine = allScriptCode ? !lineBreak : line == group.Text;
     for (size_t i = 0; i < group.Count(); ++i) {
       if (isScriptCode(i) && !scriptTakesLine) continue;
-      TTag block = group.GetTag(i);
-      block.Browser = &copy;
-      DefineText(block, Placeholder(k));
+      blocks.push_back(group.GetTag(i));
+      blocks.back().Browser = &copy;
+      writes.push_back({&blocks.back(), Placeholder(k)});
     }
     if (progress) progress(k, rows);
   }
+  DefineTexts(writes);
 
   ExportFileNames files = ExportFileNamesFor(exportFolder, pagePath);
   if (html::FileStatus status = html::writeFileAtomically(files.textFile, lines); !status) return status;

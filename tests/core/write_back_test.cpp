@@ -293,3 +293,27 @@ TEST(ApplyText, ApplyingEveryRowsOwnTextChangesNoByte) {
 
 }  // namespace
 }  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// Writing the strings of a script in one pass gives what writing them one after the other gives.
+TEST(WriteBack, ManyBlocksAtOnceEqualOneAfterTheOther) {
+  std::string page = "<script>\n";
+  for (int i = 0; i < 300; ++i) page += "f(' s" + std::to_string(i % 7) + " ', \"it's\");\n";
+  page += "</script><p>para</p><a onclick=\"g('x','y')\">l</a>";
+  Page batch(page, testing::allViews(true)), single(page, testing::allViews(true));
+  std::vector<BlockWrite> writes;
+  for (size_t r = 0; r < batch.list.rowCount(); ++r)
+    for (size_t i = 0; i < batch.group(r).Count(); ++i) {
+      std::string text = "new " + std::to_string(r) + " 'q'";
+      writes.push_back({&batch.group(r).GetTag(i), text});
+      DefineText(single.group(r).GetTag(i), text);
+    }
+  EXPECT_TRUE(DefineTexts(writes));
+  EXPECT_EQ(batch.markup(), single.markup());
+  EXPECT_NE(batch.markup(), page);
+}
+
+}  // namespace
+}  // namespace tolvane

@@ -52,19 +52,24 @@ FileStatus loadTextFromFile(const std::string& path, std::string& text) {
   return {};
 }
 
-std::string WithCrLfLineEnds(std::string_view text) {
+std::vector<std::string_view> TextLines(std::string_view text) {
   text = text.substr(0, text.find('\0'));
-  std::string out;
-  out.reserve(text.size() + text.size() / 32);
+  std::vector<std::string_view> lines;
   size_t i = 0;
   while (i < text.size()) {
     size_t end = text.find_first_of("\r\n", i);
     if (end == std::string_view::npos) end = text.size();
-    out.append(text, i, end - i);
-    out += "\r\n";
+    lines.push_back(text.substr(i, end - i));
     i = end;
     if (i < text.size()) i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
   }
+  return lines;
+}
+
+std::string WithCrLfLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 32);
+  for (std::string_view line : TextLines(text)) out.append(line).append("\r\n");
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane::html {
 
@@ -17,6 +18,10 @@ FileStatus readFileBytes(const std::string& path, std::string& bytes);
 // Reads the file as program text, up to its first NUL byte. A file that does not exist leaves
 // text as it was and is no error; a file that exists but cannot be read is.
 FileStatus loadTextFromFile(const std::string& path, std::string& text);
+
+// The lines of a text: CR LF, CR and LF end a line (an LF followed by a CR ends two); the text ends
+// at its first NUL; a line end at the very end opens no further line. Lines are not trimmed.
+std::vector<std::string_view> TextLines(std::string_view text);
 
 // Program text as lines that each end in CR LF (CR LF, CR and LF end a line; the text ends at its
 // first NUL; a line end at the very end opens no further line). The form of the program's own files.

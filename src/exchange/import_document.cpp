@@ -18,7 +18,7 @@ ImportResult ImportDocument(const std::string& textFile, const std::string& temp
     if (html::FileStatus status = html::loadTextFromFile(*path, *into); !status)
       return {ImportResult::Outcome::Failed, status.error};
 
-  std::vector<std::string_view> lines = ExchangeLines(text);
+  std::vector<std::string_view> lines = html::TextLines(text);
   if (progress) progress(0, lines.size());
   std::string page = html::WithCrLfLineEnds(Recombine(templateText, lines));
   if (progress) progress(lines.size(), lines.size());

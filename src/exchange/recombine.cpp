@@ -94,20 +94,6 @@ std::string stepByStep(std::string text, const std::vector<std::string_view>& en
 
 }  // namespace
 
-std::vector<std::string_view> ExchangeLines(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
-  std::vector<std::string_view> lines;
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = text.size();
-    lines.push_back(text.substr(i, end - i));
-    i = end;
-    if (i < text.size()) i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
-  }
-  return lines;
-}
-
 std::string Recombine(std::string_view templateText, const std::vector<std::string_view>& lines) {
   // entries[k] is the text of line k; index 0 stays unused.
   std::vector<std::string_view> entries(lines.size() + 1);

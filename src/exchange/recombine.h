@@ -6,10 +6,6 @@
 
 namespace tolvane {
 
-// The lines of a text file: CR LF, CR and LF end a line; reading stops at the first NUL; a line end
-// at the very end opens no further line. Lines are not trimmed.
-std::vector<std::string_view> ExchangeLines(std::string_view text);
-
 // Puts entries into a template: for k = 1, 2, ... in turn, every placeholder of k ("%%_k_%%") is
 // replaced by the text of line k, left to right; the text put in is searched by the later steps,
 // not by its own. Linear in the size of template and result: each placeholder is filled once with

@@ -121,6 +121,16 @@ TEST(CorpusRoundTrip, EditedTextsReadBackAfterReload) {
 namespace tolvane {
 namespace {
 
+// A corpus page shown in a headless view, with its block list.
+struct ScannedPage {
+  ScannedPage(const std::string& bytes, const settings::TGlobalVars& vars) {
+    view.show(html::Document::fromBytes(bytes));
+    ScanDocument(list, view, vars);
+  }
+  HeadlessView view;
+  BlockList list;
+};
+
 // Writing every block's own text back (as an edit that changes nothing would) leaves every byte of
 // the page as it was: the write-back keeps layout, references and the source's spelling.
 TEST(CorpusRoundTrip, WritingEveryBlocksOwnTextChangesNoByte) {
@@ -131,22 +141,13 @@ TEST(CorpusRoundTrip, WritingEveryBlocksOwnTextChangesNoByte) {
   for (const auto& path : pages) {
     SCOPED_TRACE(path.filename().string());
     std::string bytes = html::read(path);
-    HeadlessView view;
-    view.show(html::Document::fromBytes(bytes));
-    BlockList list;
-    ScanDocument(list, view, vars);
-    for (const BlockRow& row : list.rows())
+    ScannedPage page(bytes, vars);
+    for (const BlockRow& row : page.list.rows())
       for (size_t i = 0; i < row.group->Count(); ++i, ++blocks) DefineText(row.group->GetTag(i), row.text);
-    ASSERT_TRUE(html::sameBytes(bytes, view.currentDocument()->markup()));
+    ASSERT_TRUE(html::sameBytes(bytes, page.view.currentDocument()->markup()));
   }
   std::printf("[ corpus ] %zu pages, %zu blocks written back unchanged\n", pages.size(), blocks);
 }
-
-}  // namespace
-}  // namespace tolvane
-
-namespace tolvane {
-namespace {
 
 TEST(CorpusRoundTrip, ExportThenImportGivesThePageBack) {
   auto pages = html::corpusPages();
@@ -158,12 +159,9 @@ TEST(CorpusRoundTrip, ExportThenImportGivesThePageBack) {
   for (const auto& path : pages) {
     SCOPED_TRACE(path.filename().string());
     std::string bytes = html::read(path);
-    HeadlessView view;
-    view.show(html::Document::fromBytes(bytes));
-    BlockList list;
-    ScanDocument(list, view, vars);
+    ScannedPage page(bytes, vars);
     ExportFileNames files;
-    ASSERT_TRUE(ExportDocument(list, view, path.string(), folder.string() + "/", {}, &files));
+    ASSERT_TRUE(ExportDocument(page.list, page.view, path.string(), folder.string() + "/", {}, &files));
     const std::string result = (folder / "result.html").string();
     ASSERT_EQ(ImportDocument(files.textFile, files.templateFile, result).outcome,
               ImportResult::Outcome::Written);

@@ -170,10 +170,10 @@ TEST(Recombine, PlaceholdersInsideTextsAreFilledByLaterLinesOnly) {
 
 TEST(ExchangeLines, LineEnds) {
   using namespace std::string_literals;
-  EXPECT_EQ(ExchangeLines("a\r\nb\rc\nd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
-  EXPECT_EQ(ExchangeLines("a\n\rb\r\n"), (std::vector<std::string_view>{"a", "", "b"}));
-  EXPECT_EQ(ExchangeLines("a\0b\nc"s), (std::vector<std::string_view>{"a"}));
-  EXPECT_TRUE(ExchangeLines("").empty());
+  EXPECT_EQ(html::TextLines("a\r\nb\rc\nd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
+  EXPECT_EQ(html::TextLines("a\n\rb\r\n"), (std::vector<std::string_view>{"a", "", "b"}));
+  EXPECT_EQ(html::TextLines("a\0b\nc"s), (std::vector<std::string_view>{"a"}));
+  EXPECT_TRUE(html::TextLines("").empty());
 }
 
 // The steps one by one, exactly as they read: the reference for the fast recombination.

@@ -44,6 +44,12 @@ bool DocumentController::load(const QString& path) {
   return reportFileStatus(m_window, status);
 }
 
+void DocumentController::reload() {
+  if (m_state.CurrentFileName.empty()) return;
+  reportFileStatus(m_window, m_browser.navigate(m_state.CurrentFileName));
+  emit stateChanged();
+}
+
 bool DocumentController::save() {
   const bool saved = reportFileStatus(m_window, SaveCurrentDocument(m_browser, m_state));
   emit stateChanged();

@@ -35,6 +35,10 @@ class DocumentController : public QObject {
   void open(const PathChooser& choosePath);
   // Loads path as the current page (no question). Returns false when it cannot be read.
   bool load(const QString& path);
+  // Loads the current file again (nothing when there is none); unsaved edits are dropped.
+  void reload();
+  // Asks ResSaveDoc when there are unsaved edits; false when the user cancels or saving fails.
+  bool settleUnsavedEdits();
   // Writes the page over the current file. Returns false (after the message) when that fails.
   bool save();
   // Asks about unsaved edits, lets choosePath pick a file, writes the page there and loads it from there.
@@ -51,9 +55,6 @@ class DocumentController : public QObject {
   void currentFileChanged(const QString& path);
 
  private:
-  // Asks ResSaveDoc when there are unsaved edits; false when the user cancels or saving fails.
-  bool settleUnsavedEdits();
-
   BrowserView& m_browser;
   settings::TGlobalVars& m_settings;
   QWidget* m_window;

@@ -18,7 +18,7 @@ QPixmap logoPixmap() {
 
   // The five block tiles, as the tags list shows them.
   for (int i = 0; i < 5; ++i)
-    blockIcon(static_cast<BlockClass>(i)).paint(&painter, QRect(24 + i * 30, 20, 26, 28));
+    paintBlockTile(painter, static_cast<BlockClass>(i), QRect(24 + i * 30, 20, 26, 28));
 
   QFont title = painter.font();
   title.setPixelSize(46);

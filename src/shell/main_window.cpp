@@ -85,8 +85,6 @@ void TfrmTranslator::createActions() {
   mniSichern->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   Beenden1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   btnContentUndo->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-  // Export, import and the options dialog come with the exchange files and the options.
-  for (QAction* later : {mniExportiren, Importieren1, Optionen1}) later->setEnabled(false);
   for (QAction* language : {mniEnglish, mniDeutsch}) language->setCheckable(true);
   for (QAction* toggle : {mniTagList, mniInplaceEditor}) toggle->setCheckable(true);
 
@@ -98,6 +96,9 @@ void TfrmTranslator::createActions() {
   connect(mniEnglish, &QAction::triggered, this, [this] { SwitchLanguage(settings::Language::English); });
   connect(mniDeutsch, &QAction::triggered, this, [this] { SwitchLanguage(settings::Language::German); });
   connect(berdasProgramm1, &QAction::triggered, this, &TfrmTranslator::mniAboutClick);
+  connect(mniExportiren, &QAction::triggered, this, &TfrmTranslator::mniExportirenClick);
+  connect(Importieren1, &QAction::triggered, this, &TfrmTranslator::Importieren1Click);
+  connect(Optionen1, &QAction::triggered, this, &TfrmTranslator::Optionen1Click);
 }
 
 void TfrmTranslator::createMenus() {
@@ -130,8 +131,8 @@ void TfrmTranslator::createToolBar() {
   PB = new QProgressBar;
   PB->setObjectName("PB");
   PB->setRange(0, 100);
-  PB->hide();
-  ToolBar1->addWidget(PB)->setVisible(false);  // the export and import show it
+  m_progressItem = ToolBar1->addWidget(PB);
+  m_progressItem->setVisible(false);  // the export and import show it
 }
 
 void TfrmTranslator::createCentralArea() {
@@ -202,6 +203,7 @@ void TfrmTranslator::SetCrls() {
   const bool hasFile = !m_document->currentFile().isEmpty();
   mniSichern->setEnabled(hasFile && m_document->isModified());
   mniSichernals->setEnabled(hasFile);
+  mniExportiren->setEnabled(hasFile);
   btnContentUndo->setEnabled(hasFile && !m_settings.ContentUndo.empty());
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "document/browser_view.h"
+#include "exchange/export_document.h"
+#include "exchange/ui/import_export_wizard.h"
 #include "settings/message_table.h"
 #include "settings/settings.h"
 #include "shell/document_controller.h"
@@ -48,6 +50,8 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   // Refreshes which commands are available.
   void SetCrls();
   void SwitchLanguage(settings::Language language);
+  // Makes path the current file and shows it (after the question about unsaved edits).
+  void LoadHTMLFile(const QString& path);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -65,6 +69,13 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   void showTitle();
   void titleChange(const std::string& title) override;
   void mniAboutClick();
+  // The exchange and options commands (main_window_commands.cpp).
+  void mniExportirenClick();
+  void Importieren1Click();
+  void Optionen1Click();
+  // Shows PB for one long operation and returns the callback that moves it; hideProgress ends it.
+  ProgressCallback showProgress();
+  void hideProgress();
 
   QString m_settingsPath;
   settings::TGlobalVars m_settings;
@@ -76,6 +87,7 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   DocumentController::PathChooser m_chooseOpenPath;
   DocumentController::PathChooser m_chooseSavePath;
   std::string m_pageTitle;
+  TImport m_import;  // what the import wizard last handed over
 
   QAction* mniOffnen = nullptr;
   QAction* mniSichern = nullptr;
@@ -97,6 +109,7 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   QMenu* N3 = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QProgressBar* PB = nullptr;
+  QAction* m_progressItem = nullptr;  // PB's place in the tool bar
   QLabel* m_titlePanel = nullptr;
   std::array<QLabel*, 4> m_statusPanels{};
 };

@@ -29,13 +29,16 @@ void showMessage(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QApplication::applicationDisplayName(), text);
 }
 
-bool reportFileStatus(QWidget* parent, const html::FileStatus& status) {
-  if (status) return true;
-  const QString text = QString::fromStdString(status.error);
+void showError(QWidget* parent, const QString& text) {
   if (answerer())
     answerer()(text, QMessageBox::Ok);
   else
     QMessageBox::warning(parent, QApplication::applicationDisplayName(), text);
+}
+
+bool reportFileStatus(QWidget* parent, const html::FileStatus& status) {
+  if (status) return true;
+  showError(parent, QString::fromStdString(status.error));
   return false;
 }
 

@@ -23,6 +23,9 @@ void setQuestionAnswerer(QuestionAnswerer answerer);
 // Shows an information text with an OK button (through the answerer when one is set).
 void showMessage(QWidget* parent, const QString& text);
 
+// Shows an error text with an OK button (through the answerer when one is set).
+void showError(QWidget* parent, const QString& text);
+
 // The one way a failed file operation reaches the user: a message box with the status's message,
 // which names the file and the reason. Does nothing for a success. Returns whether it succeeded.
 bool reportFileStatus(QWidget* parent, const html::FileStatus& status);

@@ -4,8 +4,11 @@
 #include <QTableView>
 #include <QTest>
 
+#include <QTabWidget>
 #include "editing/ui/edit_text.h"
 #include "editing/ui/tags_list.h"
+#include "exchange/ui/import_export_wizard.h"
+#include "settings/ui/options_dialog.h"
 #include "shell/about_box.h"
 #include "support/gui_test_registry.h"
 #include "support/main_window_fixture.h"
@@ -44,6 +47,34 @@ class ScreenshotTest : public QObject {
     about.show();
     QTest::qWait(200);
     QVERIFY(about.grab().save(QStringLiteral("%1/about-%2.png").arg(folder, QTest::currentDataTag())));
+  }
+
+  void dialogs_data() { screenshots_data(); }
+  void dialogs() {
+    const QString folder = qEnvironmentVariable("TOLVANE_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("TOLVANE_SCREENSHOTS is not set");
+    QFETCH(QString, stored);
+    MainWindowFixture f("[MainOptions]\r\nDeutsch=" + stored +
+                        "\r\n[ImportExport]\r\nExportFolder=/home/translator/exchange/\r\n");
+    auto save = [&](QWidget& window, const QString& what) {
+      window.show();
+      QTest::qWait(100);
+      QVERIFY(window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, what, QTest::currentDataTag())));
+    };
+    tolvane::settings::TGlobalVars vars = f.window().globalVars();
+    TImport import;
+    using Page = TfrmImportExport::Page;
+    for (auto [page, name] : {std::pair{Page::Export1, "export1"}, std::pair{Page::Export2, "export2"},
+                              std::pair{Page::Import1, "import1"}, std::pair{Page::Import2, "import2"}}) {
+      TfrmImportExport wizard(vars, import, &f.window());
+      wizard.setActivePage(page);
+      save(wizard, QStringLiteral("wizard-") + name);
+    }
+    TfrmOptions options(&f.window());
+    options.load(vars);
+    save(options, "options-general");
+    options.findChild<QTabWidget*>()->setCurrentIndex(1);
+    save(options, "options-html");
   }
 };
 

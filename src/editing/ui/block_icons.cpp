@@ -22,25 +22,31 @@ const std::array<Tile, 5> kTiles = {{
     {'S', QColor(255, 165, 0), Qt::yellow},
 }};
 
-QIcon drawTile(const Tile& tile) {
-  QPixmap pixmap(15, 16);
-  pixmap.fill(tile.background);
-  QPainter painter(&pixmap);
+}  // namespace
+
+void paintBlockTile(QPainter& painter, BlockClass blockClass, const QRect& area) {
+  const Tile& tile = kTiles[static_cast<size_t>(blockClass) % kTiles.size()];
+  painter.fillRect(area, tile.background);
   QFont font = painter.font();
   font.setBold(true);
-  font.setPixelSize(12);
+  font.setPixelSize(area.height() * 3 / 4);
+  painter.save();
   painter.setFont(font);
   painter.setPen(tile.foreground);
-  painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(tile.letter));
-  return QIcon(pixmap);
+  painter.drawText(area, Qt::AlignCenter, QString(tile.letter));
+  painter.restore();
 }
-
-}  // namespace
 
 QIcon blockIcon(BlockClass blockClass) {
   static const std::array<QIcon, 5> icons = [] {
     std::array<QIcon, 5> drawn;
-    for (size_t i = 0; i < kTiles.size(); ++i) drawn[i] = drawTile(kTiles[i]);
+    for (size_t i = 0; i < kTiles.size(); ++i) {
+      QPixmap pixmap(15, 16);
+      QPainter painter(&pixmap);
+      paintBlockTile(painter, static_cast<BlockClass>(i), pixmap.rect());
+      painter.end();
+      drawn[i] = QIcon(pixmap);
+    }
     return drawn;
   }();
   return icons[static_cast<size_t>(blockClass) % icons.size()];

@@ -17,6 +17,7 @@ WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent), m_page(new Gua
 }
 
 WebBrowser::~WebBrowser() {
+  m_alive.reset();
   if (!m_pagePath.isEmpty()) browserProfile().pages->withdraw(m_pagePath);
 }
 
@@ -74,7 +75,10 @@ void WebBrowser::showSelection() {
 
 void WebBrowser::runScript(const QString& script, const std::function<void(const QVariant&)>& done) {
   if (done)
-    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, done);
+    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                          [alive = std::weak_ptr<bool>(m_alive), done](const QVariant& result) {
+                            if (!alive.expired()) done(result);
+                          });
   else
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
 }

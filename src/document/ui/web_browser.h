@@ -46,6 +46,8 @@ class WebBrowser : public QWebEngineView, public BrowserView {
 
   std::unique_ptr<html::Document> m_document;
   GuardedPage* m_page;
+  // Expires when the view goes: the engine may still answer a pending script while it tears down.
+  std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
   QString m_pagePath;
   bool m_showing = false;
   double m_scrollToRestore = 0;

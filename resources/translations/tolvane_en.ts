@@ -142,64 +142,64 @@ Free software; no warranty.</translation>
         <translation>Output folder: </translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="157"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="158"/>
         <source>This wizard separates all text blocks of the HTML document and saves them in a separate text file. It also creates a template for joining the extracted texts into a complete HTML file again later.</source>
         <translation>This wizard separates all text blocks of the HTML document and saves them in a separate text file. It also creates a template for joining the extracted texts into a complete HTML file again later.</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="165"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="167"/>
         <source>WARNING:
 Do not change the control marks &lt;0..x&gt; inserted into the text file. Otherwise the two files cannot be combined again later!</source>
         <translation>WARNING:
 Do not change the control marks &lt;0..x&gt; inserted into the text file. Otherwise the two files cannot be combined again later!</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="176"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="178"/>
         <source>Template files (*.vexp *.VEXP)</source>
         <translation>Template files (*.vexp *.VEXP)</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="181"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="184"/>
         <source>Text files (*.txt *.TXT)</source>
         <translation>Text files (*.txt *.TXT)</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="191"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="193"/>
         <source>Template:</source>
         <translation>Template:</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="194"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="196"/>
         <source>Text file:</source>
         <translation>Text file:</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="198"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="201"/>
         <source>This wizard joins the extracted texts and the template created with them into an HTML document again. Make sure that the template has not been changed and that the control marks inserted into the text file are still there.</source>
         <translation>This wizard joins the extracted texts and the template created with them into an HTML document again. Make sure that the template has not been changed and that the control marks inserted into the text file are still there.</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="211"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="214"/>
         <source>Output file:</source>
         <translation>Output file:</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="215"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="218"/>
         <source>Enter the path and the name of the HTML document to be created.</source>
         <translation>Enter the path and the name of the HTML document to be created.</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="241"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="244"/>
         <source>Export</source>
         <translation>Export</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="250"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="253"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="295"/>
+        <location filename="../../src/exchange/ui/import_export_wizard.cpp" line="299"/>
         <source>HTML files (*.htm *.html)</source>
         <translation>HTML files (*.htm *.html)</translation>
     </message>
@@ -285,109 +285,121 @@ Do not change the control marks &lt;0..x&gt; inserted into the text file. Otherw
 <context>
     <name>tolvane::ui::TfrmTranslator</name>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="34"/>
+        <location filename="../../src/shell/main_window.cpp" line="35"/>
         <source>HTML file (*.html *.htm)</source>
         <translation>HTML file (*.html *.htm)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="38"/>
+        <location filename="../../src/shell/main_window.cpp" line="39"/>
         <source>HTML file (*.html *.htm);;All files (*)</source>
         <translation>HTML file (*.html *.htm);;All files (*)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="255"/>
+        <location filename="../../src/shell/main_window.cpp" line="277"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="256"/>
+        <location filename="../../src/shell/main_window.cpp" line="278"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="257"/>
+        <location filename="../../src/shell/main_window.cpp" line="279"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="258"/>
+        <location filename="../../src/shell/main_window.cpp" line="280"/>
         <source>Save &amp;as...</source>
         <translation>Save &amp;as...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="259"/>
+        <location filename="../../src/shell/main_window.cpp" line="281"/>
         <source>&amp;Export...</source>
         <translation>&amp;Export...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="260"/>
+        <location filename="../../src/shell/main_window.cpp" line="282"/>
         <source>&amp;Import...</source>
         <translation>&amp;Import...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="261"/>
+        <location filename="../../src/shell/main_window.cpp" line="283"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="262"/>
+        <location filename="../../src/shell/main_window.cpp" line="284"/>
         <source>Se&amp;ttings</source>
         <translation>Se&amp;ttings</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="263"/>
+        <location filename="../../src/shell/main_window.cpp" line="285"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="264"/>
+        <location filename="../../src/shell/main_window.cpp" line="286"/>
         <source>&amp;English</source>
         <translation>&amp;English</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="265"/>
+        <location filename="../../src/shell/main_window.cpp" line="287"/>
         <source>&amp;German</source>
         <translation>&amp;German</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="266"/>
+        <location filename="../../src/shell/main_window.cpp" line="288"/>
         <source>&amp;Options...</source>
         <translation>&amp;Options...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="267"/>
+        <location filename="../../src/shell/main_window.cpp" line="289"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="268"/>
+        <location filename="../../src/shell/main_window.cpp" line="290"/>
         <source>&amp;Tags</source>
         <translation>&amp;Tags</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="269"/>
+        <location filename="../../src/shell/main_window.cpp" line="291"/>
         <source>Internal &amp;Editor</source>
         <translation>Internal &amp;Editor</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="270"/>
+        <location filename="../../src/shell/main_window.cpp" line="292"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="271"/>
+        <location filename="../../src/shell/main_window.cpp" line="293"/>
         <source>&amp;About...</source>
         <translation>&amp;About...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="272"/>
+        <location filename="../../src/shell/main_window.cpp" line="294"/>
         <source>Undo the last edit</source>
         <translation>Undo the last edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/main_window.cpp" line="273"/>
+        <location filename="../../src/shell/main_window.cpp" line="295"/>
         <source>Tool bar</source>
         <translation>Tool bar</translation>
+    </message>
+</context>
+<context>
+    <name>tolvane::ui::WordSession</name>
+    <message>
+        <location filename="../../src/word/ui/word_session.cpp" line="49"/>
+        <source>The page has been reloaded since the text was sent to the word processor, and no row holds it any more. The text that came back was not written:
+
+%1</source>
+        <translation>The page has been reloaded since the text was sent to the word processor, and no row holds it any more. The text that came back was not written:
+
+%1</translation>
     </message>
 </context>
 </TS>

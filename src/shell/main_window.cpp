@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "docking/ui/dock_controller.h"
 #include "document/ui/web_browser.h"
 #include "editing/ui/edit_text.h"
 #include "editing/ui/tags_list.h"
@@ -59,6 +60,9 @@ TfrmTranslator::TfrmTranslator(const QString& settingsPath, QWidget* parent)
 
 TfrmTranslator::~TfrmTranslator() {
   m_browser->removeListener(this);
+  // The tool windows listen to the view, which goes with this window's children: they go first.
+  delete m_editor;
+  delete m_tagsList;
 }
 
 void TfrmTranslator::createActions() {
@@ -175,21 +179,18 @@ void TfrmTranslator::createStatusBar() {
 void TfrmTranslator::createDockWindows() {
   m_tagsList = new TTagsList(*m_browser, m_settings, m_document->state(), this);
   m_editor = new TfrmEditText(*m_tagsList, m_settings, this);
-  addDockWidget(Qt::LeftDockWidgetArea, m_tagsList);
-  addDockWidget(Qt::BottomDockWidgetArea, m_editor);
-  m_tagsList->setFloating(true);
-  m_editor->setFloating(true);
-  m_tagsList->resize(284, 364);
-  m_editor->resize(569, 143);
-  m_editor->hide();
-  mniTagList->setChecked(true);
+  m_tagsList->setDockSite(true);  // the editor may be dropped onto the tags list, not the other way round
+  m_docks = new DockController(*this);
+  m_docks->addForm(*m_tagsList);
+  m_docks->addForm(*m_editor);
 
   connect(mniTagList, &QAction::triggered, m_tagsList, &QWidget::setVisible);
   connect(mniInplaceEditor, &QAction::triggered, m_editor, &QWidget::setVisible);
-  connect(m_tagsList, &QDockWidget::visibilityChanged, mniTagList,
-          [this] { mniTagList->setChecked(m_tagsList->isVisible()); });
-  connect(m_editor, &QDockWidget::visibilityChanged, mniInplaceEditor,
-          [this] { mniInplaceEditor->setChecked(m_editor->isVisible()); });
+  connect(m_tagsList, &TDockableForm::hidden, this, &TfrmTranslator::TagsListHidden);
+  connect(m_tagsList, &TDockableForm::shown, this, &TfrmTranslator::TagsListShown);
+  connect(m_editor, &TDockableForm::hidden, this, &TfrmTranslator::EditorHidden);
+  connect(m_editor, &TDockableForm::shown, this, &TfrmTranslator::EditorShown);
+  m_docks->restoreLayout(m_settingsPath, *m_tagsList, *m_editor);  // when the window is first shown
   connect(m_tagsList, &TTagsList::textSelected, m_editor, &TfrmEditText::LoadSelectedText);
   connect(m_tagsList, &TTagsList::listRebuilt, m_editor, &TfrmEditText::ClearEditor);
   connect(m_tagsList, &TTagsList::countsChanged, this, [this] {
@@ -197,6 +198,28 @@ void TfrmTranslator::createDockWindows() {
     SetCrls();
   });
   connect(m_tagsList, &TTagsList::blockEdited, m_document, &DocumentController::documentEdited);
+}
+
+void TfrmTranslator::TagsListHidden() {
+  mniTagList->setChecked(false);
+}
+
+void TfrmTranslator::TagsListShown() {
+  toolWindowShown(*m_tagsList, mniTagList);
+}
+
+void TfrmTranslator::EditorHidden() {
+  mniInplaceEditor->setChecked(false);
+}
+
+void TfrmTranslator::EditorShown() {
+  toolWindowShown(*m_editor, mniInplaceEditor);
+}
+
+void TfrmTranslator::toolWindowShown(TDockableForm& form, QAction* toggle) {
+  m_docks->ShowDockPanel(DockPanel::Left, form);
+  m_docks->ShowDockPanel(DockPanel::Bottom, form);
+  toggle->setChecked(true);
 }
 
 void TfrmTranslator::SetCrls() {
@@ -245,10 +268,9 @@ void TfrmTranslator::changeEvent(QEvent* event) {
 }
 
 void TfrmTranslator::closeEvent(QCloseEvent* event) {
-  if (m_document->queryClose())
-    event->accept();
-  else
-    event->ignore();
+  if (!m_document->queryClose()) return event->ignore();
+  reportFileStatus(this, m_docks->saveLayout(m_settingsPath, *m_tagsList, *m_editor));
+  event->accept();
 }
 
 void TfrmTranslator::retranslateUi() {

@@ -19,7 +19,9 @@ class QToolBar;
 
 namespace tolvane::ui {
 
+class DockController;
 class LanguageSwitch;
+class TDockableForm;
 class TTagsList;
 class TfrmEditText;
 class WebBrowser;
@@ -38,6 +40,7 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   WebBrowser* webBrowser() const { return m_browser; }
   TTagsList* tagsList() const { return m_tagsList; }
   TfrmEditText* editor() const { return m_editor; }
+  DockController* docks() const { return m_docks; }
   DocumentController* document() const { return m_document; }
   const settings::TGlobalVars& globalVars() const { return m_settings; }
   QLabel* titlePanel() const { return m_titlePanel; }
@@ -64,6 +67,13 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   void createCentralArea();
   void createStatusBar();
   void createDockWindows();
+  // The hide and show notifications of the tool windows: a panel that docks the window opens
+  // with it, and its View entry follows it.
+  void TagsListHidden();
+  void TagsListShown();
+  void EditorHidden();
+  void EditorShown();
+  void toolWindowShown(TDockableForm& form, QAction* toggle);
   void retranslateUi();
   void showCounts();
   void showTitle();
@@ -84,6 +94,7 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   DocumentController* m_document;
   TTagsList* m_tagsList = nullptr;
   TfrmEditText* m_editor = nullptr;
+  DockController* m_docks = nullptr;
   DocumentController::PathChooser m_chooseOpenPath;
   DocumentController::PathChooser m_chooseSavePath;
   std::string m_pageTitle;

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <QTabWidget>
+#include "docking/ui/dock_controller.h"
 #include "editing/ui/edit_text.h"
 #include "editing/ui/tags_list.h"
 #include "exchange/ui/import_export_wizard.h"
@@ -75,6 +76,46 @@ class ScreenshotTest : public QObject {
     save(options, "options-general");
     options.findChild<QTabWidget*>()->setCurrentIndex(1);
     save(options, "options-html");
+  }
+
+  // The tool windows docked: the tags list in the left panel, both panels, a tabbed host and a
+  // side-by-side host, each as the whole screen.
+  void dockLayouts() {
+    const QString folder = qEnvironmentVariable("TOLVANE_SCREENSHOTS");
+    if (folder.isEmpty()) QSKIP("TOLVANE_SCREENSHOTS is not set");
+    MainWindowFixture f("[MainOptions]\r\nAutoSave=0\r\nDeutsch=1\r\n");
+    f.page("gui_page.css");
+    QVERIFY(f.open(f.page("gui_page.html")));
+    f.window().setGeometry(10, 30, 646, 521);
+    TTagsList& tags = *f.window().tagsList();
+    TfrmEditText& editor = *f.window().editor();
+    DockController& docks = *f.window().docks();
+    f.selectRow(4);
+    QTableView* list = tags.lvTags();
+    emit list->doubleClicked(list->currentIndex());
+    QDir().mkpath(folder);
+    auto shoot = [&](const char* name) {
+      QTest::qWait(400);  // let the windows paint; a picture, not a check
+      QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral("%1/dock-%2.png").arg(folder, name)));
+    };
+    auto client = [](const TDockableForm& form) {
+      return QRect(form.widget()->mapToGlobal(QPoint(0, 0)), form.widget()->size());
+    };
+    editor.hide();
+    docks.dropAt(tags, docks.panelRect(DockPanel::Left).center());
+    shoot("left");
+    editor.show();
+    docks.dropAt(editor, docks.panelRect(DockPanel::Bottom).center());
+    shoot("left-bottom");
+    docks.dropAt(tags, QPoint(700, 60), QPoint(0, 0));
+    docks.dropAt(editor, QPoint(700, 640), QPoint(0, 0));
+    tags.setGeometry(670, 60, 600, 420);
+    docks.dropAt(editor, client(tags).center());
+    shoot("tabs");
+    docks.dropAt(editor, QPoint(700, 640), QPoint(0, 0));
+    QTest::qWait(100);
+    docks.dropAt(editor, client(tags).topLeft() + QPoint(5, client(tags).height() / 2));  // the left fifth
+    shoot("side-by-side");
   }
 };
 

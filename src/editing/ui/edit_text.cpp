@@ -20,7 +20,7 @@
 namespace tolvane::ui {
 
 TfrmEditText::TfrmEditText(TTagsList& tags, const settings::TGlobalVars& settings, QWidget* parent)
-    : QDockWidget(parent),
+    : TDockableForm(parent),
       m_tags(tags),
       m_settings(settings),
       m_edit(new QPlainTextEdit),
@@ -159,12 +159,12 @@ bool TfrmEditText::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  return QDockWidget::eventFilter(watched, event);
+  return TDockableForm::eventFilter(watched, event);
 }
 
 void TfrmEditText::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslateUi();
-  QDockWidget::changeEvent(event);
+  TDockableForm::changeEvent(event);
 }
 
 void TfrmEditText::retranslateUi() {

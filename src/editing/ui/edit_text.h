@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDockWidget>
-
+#include "docking/ui/dockable_form.h"
 #include "settings/settings.h"
 
 class QAction;
@@ -17,7 +16,7 @@ class TTagsList;
 // The tool window "Integrierter Editor": the selected row's text to be translated, the usual edit
 // commands, and "Einfügen", which writes the text into every block of the row's group. "Einfügen"
 // is available while the text has been changed since it was loaded or last applied.
-class TfrmEditText : public QDockWidget {
+class TfrmEditText : public TDockableForm {
   Q_OBJECT
  public:
   TfrmEditText(TTagsList& tags, const settings::TGlobalVars& settings, QWidget* parent = nullptr);

@@ -12,12 +12,13 @@
 #include "editing/ui/block_list_model.h"
 #include "settings/ui/language_switch.h"
 #include "shell/user_messages.h"
+#include "word/ui/word_session.h"
 
 namespace tolvane::ui {
 
 TTagsList::TTagsList(WebBrowser& browser, settings::TGlobalVars& settings, DocumentState& state,
                      QWidget* parent)
-    : QDockWidget(parent),
+    : TDockableForm(parent),
       m_browser(browser),
       m_settings(settings),
       m_state(state),
@@ -57,6 +58,7 @@ TTagsList::TTagsList(WebBrowser& browser, settings::TGlobalVars& settings, Docum
 
 TTagsList::~TTagsList() {
   m_browser.removeListener(this);
+  m_word.reset();  // the word processor quits without saving
 }
 
 TDuplTags* TTagsList::selectedGroup() {
@@ -79,12 +81,14 @@ void TTagsList::downloadBegin() {
 
 void TTagsList::FreeGroups() {
   m_model->beginRebuild();
+  if (m_word) m_word->editor().GroupsFreed();
   m_blocks.clear();
   m_model->endRebuild();
 }
 
 bool TTagsList::rebuild() {
   m_model->beginRebuild();
+  if (m_word) m_word->editor().GroupsFreed();
   m_blocks.clear();
   const bool complete = ScanDocument(m_blocks, m_browser, m_settings);
   m_model->endRebuild();
@@ -129,13 +133,26 @@ void TTagsList::ShowSelectedBlock() {
 void TTagsList::lvTagsDblClick() {
   TDuplTags* group = selectedGroup();
   if (!group) return;
-  if (m_settings.UseMSWord)
-    EditInWord();
-  else
+  if (m_settings.UseMSWord) {
+    if (EditInWord())
+      if (word::WordApplication* application = m_word->editor().WordApp())
+        if (word::WordStatus status = application->activate(); !status)
+          showError(this, QString::fromStdString(status.reason));
+  } else
     emit textSelected(QString::fromStdString(group->Text), true);
 }
 
-void TTagsList::EditInWord() {}
+bool TTagsList::EditInWord() {
+  TDuplTags* group = selectedGroup();
+  if (!group) return false;
+  if (!m_word)
+    m_word = std::make_unique<WordSession>(*this, m_blocks, [this](TDuplTags& target, std::string_view text) {
+      reportFileStatus(this, applyTextTo(target, std::string(text)));
+    });
+  const word::EditOutcome outcome = m_word->editor().Edit(*group);
+  if (outcome.kind == word::EditOutcome::Kind::Failed) showError(this, QString::fromStdString(outcome.error));
+  return static_cast<bool>(outcome);
+}
 
 void TTagsList::lvTagsColumnClick(int column) {
   m_sortColumn = column;
@@ -145,15 +162,19 @@ void TTagsList::lvTagsColumnClick(int column) {
 
 html::FileStatus TTagsList::applyText(const std::string& text) {
   TDuplTags* group = selectedGroup();
-  if (!group) return {};
-  const size_t row = *m_blocks.selectedRow();
+  return group ? applyTextTo(*group, text) : html::FileStatus{};
+}
+
+html::FileStatus TTagsList::applyTextTo(TDuplTags& group, const std::string& text) {
+  size_t row = 0;
+  while (row < m_blocks.rowCount() && m_blocks.row(row).group.get() != &group) ++row;
   bool rebuilt = false;
   GroupEditContext context{m_settings, m_state, [this, &rebuilt] {
                              rebuild();
                              rebuilt = true;
                            }};
-  html::FileStatus status = ApplyText(*group, text, context);
-  if (!rebuilt) m_model->rowTextChanged(row);
+  html::FileStatus status = ApplyText(group, text, context);
+  if (!rebuilt && row < m_blocks.rowCount()) m_model->rowTextChanged(row);
   m_browser.refresh();
   emit blockEdited();
   return status;
@@ -161,7 +182,7 @@ html::FileStatus TTagsList::applyText(const std::string& text) {
 
 void TTagsList::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslateUi();
-  QDockWidget::changeEvent(event);
+  TDockableForm::changeEvent(event);
 }
 
 void TTagsList::retranslateUi() {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QDockWidget>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "document/block_list.h"
 #include "document/browser_view.h"
 #include "document/page_markup.h"
+#include "docking/ui/dockable_form.h"
 #include "settings/settings.h"
 
 class QTableView;
@@ -15,11 +16,12 @@ namespace tolvane::ui {
 
 class BlockListModel;
 class WebBrowser;
+class WordSession;
 
 // The tool window "Tags-Liste": the block list of the page on view. It empties the list when a page
 // load begins and rebuilds it when the page is complete; selecting a row highlights its text in the
 // page (asking before each further copy) and hands the text to the editor.
-class TTagsList : public QDockWidget, private BlockListListener, private BrowserViewListener {
+class TTagsList : public TDockableForm, private BlockListListener, private BrowserViewListener {
   Q_OBJECT
  public:
   TTagsList(WebBrowser& browser, settings::TGlobalVars& settings, DocumentState& state,
@@ -38,9 +40,9 @@ class TTagsList : public QDockWidget, private BlockListListener, private Browser
   // Writes text into every block of the selected row's group (nothing when no row is selected)
   // and shows the changed page. Returns the outcome of the save that AutoSave makes.
   html::FileStatus applyText(const std::string& text);
-  // Sends the selected row's group to the word processor. Editing in a word processor is not
-  // available yet, so this does nothing.
-  void EditInWord();
+  // Sends the selected row's group to the word processor, making the word editor on first use.
+  // False when the user action ends there (no row, the word processor is missing or failed).
+  bool EditInWord();
 
  signals:
   void countsChanged();                               // blocks, words or filtered duplicates changed
@@ -59,6 +61,8 @@ class TTagsList : public QDockWidget, private BlockListListener, private Browser
   void documentComplete() override { Rescan(); }
 
   void FreeGroups();
+  // The edit of one group: writes text into its blocks and shows the changed page.
+  html::FileStatus applyTextTo(TDuplTags& group, const std::string& text);
   // Scans the live document into the list; false when the scan met an element it cannot handle.
   bool rebuild();
   void ShowSelectedBlock();
@@ -76,6 +80,7 @@ class TTagsList : public QDockWidget, private BlockListListener, private Browser
   int64_t m_words = 0;
   int m_sortColumn = 0;
   std::string m_selectedTag;  // "<P >" of the selected row, for the caption
+  std::unique_ptr<WordSession> m_word;  // none until a row is first sent to the word processor
 };
 
 }  // namespace tolvane::ui

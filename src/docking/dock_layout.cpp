@@ -63,11 +63,13 @@ std::optional<DockRect> rectFromText(const std::optional<std::string>& text) {
 }
 
 std::string rectToText(const DockRect& rect) {
-  return std::to_string(rect.left) + ',' + std::to_string(rect.top) + ',' + std::to_string(rect.width()) + ',' +
-         std::to_string(rect.height());
+  return std::to_string(rect.left) + ',' + std::to_string(rect.top) + ',' + std::to_string(rect.width()) +
+         ',' + std::to_string(rect.height());
 }
 
-bool isUsable(const DockRect& rect) { return rect.width() > 0 && rect.height() > 0; }
+bool isUsable(const DockRect& rect) {
+  return rect.width() > 0 && rect.height() > 0;
+}
 
 std::optional<ToolWindowLayout> readWindow(const settings::IniFile& file, const std::string& name) {
   const auto place = fromName(kPlaceNames, file.value(kSection, name));

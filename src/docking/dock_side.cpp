@@ -8,22 +8,22 @@ DockZone ComputeDockSide(int x, int y, int clientWidth, int clientHeight) {
   // The quotient is taken first: W/5*4 is (W/5)*4, which is what the zones are defined with.
   const int fifthW = w / 5;
   const int fifthH = h / 5;
-  const DockZone zones[] = {
-      {DockSide::Left, {0, 0, w / 2, h}},
-      {DockSide::Top, {0, 0, w, h / 2}},
-      {DockSide::Right, {w / 2, 0, w, h}},
-      {DockSide::Bottom, {0, h / 2, w, h}},
-      {DockSide::Client, {fifthW, fifthH, fifthW * 4, fifthH * 4}},
+  struct Zone {
+    DockRect area;
+    DockZone result;
   };
-  const DockRect areas[] = {
-      {0, 0, fifthW, h},
-      {fifthW, 0, fifthW * 4, fifthH},
-      {fifthW * 4, 0, w, h},
-      {fifthW, fifthH * 4, fifthW * 4, h},
-      {fifthW, fifthH, fifthW * 4, fifthH * 4},
+  // In the order they are tested; a zone holds the points from its left and top edge up to, not
+  // including, its right and bottom edge.
+  const Zone zones[] = {
+      {{0, 0, fifthW, h}, {DockSide::Left, {0, 0, w / 2, h}}},
+      {{fifthW, 0, fifthW * 4, fifthH}, {DockSide::Top, {0, 0, w, h / 2}}},
+      {{fifthW * 4, 0, w, h}, {DockSide::Right, {w / 2, 0, w, h}}},
+      {{fifthW, fifthH * 4, fifthW * 4, h}, {DockSide::Bottom, {0, h / 2, w, h}}},
+      {{fifthW, fifthH, fifthW * 4, fifthH * 4},
+       {DockSide::Client, {fifthW, fifthH, fifthW * 4, fifthH * 4}}},
   };
-  for (int i = 0; i < 5; ++i)
-    if (areas[i].contains(x, y)) return zones[i];
+  for (const Zone& zone : zones)
+    if (zone.area.contains(x, y)) return zone.result;
   return {};
 }
 

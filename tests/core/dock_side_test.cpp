@@ -94,8 +94,9 @@ TEST(DockSide, PanelPreviewsTakeAThirdOfTheClientArea) {
 
 TEST(DockSide, OppositeSideSwapsEdgesOnly) {
   constexpr std::pair<DockSide, DockSide> kPairs[] = {
-      {DockSide::Left, DockSide::Right}, {DockSide::Right, DockSide::Left},   {DockSide::Top, DockSide::Bottom},
-      {DockSide::Bottom, DockSide::Top}, {DockSide::Client, DockSide::Client}, {DockSide::None, DockSide::None},
+      {DockSide::Left, DockSide::Right},    {DockSide::Right, DockSide::Left},
+      {DockSide::Top, DockSide::Bottom},    {DockSide::Bottom, DockSide::Top},
+      {DockSide::Client, DockSide::Client}, {DockSide::None, DockSide::None},
   };
   for (const auto& [side, opposite] : kPairs) EXPECT_EQ(OppositeSide(side), opposite);
 }

@@ -31,7 +31,7 @@ void placeWindows(MainWindowFixture& f) {
   f.window().tagsList()->setGeometry(700, 40, 284, 364);
   f.window().editor()->setGeometry(700, 600, 569, 143);
   QApplication::setActiveWindow(&f.window());  // no window manager activates it under Xvfb
-  QCoreApplication::processEvents();            // the tool windows take the language's captions
+  QCoreApplication::processEvents();           // the tool windows take the language's captions
 }
 
 DockController& docks(MainWindowFixture& f) {
@@ -113,7 +113,8 @@ QString describe(TfrmTranslator& window) {
     else if (controller.IsDockedIn(DockPanel::Bottom, form))
       text += "bottom";
     else
-      text += QString("floating %1,%2 %3x%4").arg(form.x()).arg(form.y()).arg(form.width()).arg(form.height());
+      text +=
+          QString("floating %1,%2 %3x%4").arg(form.x()).arg(form.y()).arg(form.width()).arg(form.height());
     return text;
   };
   TDockableForm& tags = *window.tagsList();
@@ -124,10 +125,10 @@ QString describe(TfrmTranslator& window) {
     const QPoint t = tags.mapToGlobal(QPoint(0, 0));
     const QPoint e = editor.mapToGlobal(QPoint(0, 0));
     relation = holder->tabifiedDockWidgets(&tags).contains(&editor) ? "tabbed"
-               : e.x() < t.x()                                       ? "editor left"
-               : e.x() > t.x()                                       ? "editor right"
-               : e.y() < t.y()                                       ? "editor above"
-                                                                     : "editor below";
+               : e.x() < t.x()                                      ? "editor left"
+               : e.x() > t.x()                                      ? "editor right"
+               : e.y() < t.y()                                      ? "editor above"
+                                                                    : "editor below";
   }
   return QString("tags %1; editor %2; %3; checks %4%5")
       .arg(place(tags), place(editor), relation)
@@ -417,8 +418,9 @@ class DockingTest : public QObject {
     QTest::newRow("unknown side") << with("EditorSide=Top", "EditorSide=Middle");
     QTest::newRow("missing key") << with("EditorSide=Top\r\n", "");
     QTest::newRow("host without the other") << with("TagsList=Left", "TagsList=Host");
-    QTest::newRow("host without a side")
-        << with("TagsList=Left", "TagsList=Host").replace("Editor=Left", "Editor=Host").replace("=Top", "=None");
+    QTest::newRow("host without a side") << with("TagsList=Left", "TagsList=Host")
+                                                .replace("Editor=Left", "Editor=Host")
+                                                .replace("=Top", "=None");
     QTest::newRow("host without bounds")
         << with("TagsList=Left", "TagsList=Host").replace("Editor=Left", "Editor=Host");
   }
@@ -434,11 +436,12 @@ class DockingTest : public QObject {
     layout.editor = {ToolPlace::Host, {-5, 600, 595, 743}, false};
     layout.editorSide = DockSide::Bottom;
     layout.hostBounds = {40, 50, 640, 550};
-    tolvane::settings::IniFile file =
-        tolvane::settings::IniFile::parse("[MainOptions]\r\nAutoSave=1\r\n; kept\r\n[Other]\r\nKey=Value\r\n");
+    tolvane::settings::IniFile file = tolvane::settings::IniFile::parse(
+        "[MainOptions]\r\nAutoSave=1\r\n; kept\r\n[Other]\r\nKey=Value\r\n");
     tolvane::docking::WriteDockLayout(file, layout);
     QVERIFY(tolvane::docking::ReadDockLayout(tolvane::settings::IniFile::parse(file.text())) == layout);
-    QVERIFY(QString::fromStdString(file.text()).startsWith("[MainOptions]\r\nAutoSave=1\r\n; kept\r\n[Other]\r\nKey=Value\r\n"));
+    QVERIFY(QString::fromStdString(file.text())
+                .startsWith("[MainOptions]\r\nAutoSave=1\r\n; kept\r\n[Other]\r\nKey=Value\r\n"));
     // A side is kept only while the two share a panel or a host.
     layout.tagsList.place = ToolPlace::LeftPanel;
     layout.editor.place = ToolPlace::BottomPanel;

@@ -96,7 +96,8 @@ class ScreenshotTest : public QObject {
     QDir().mkpath(folder);
     auto shoot = [&](const char* name) {
       QTest::qWait(400);  // let the windows paint; a picture, not a check
-      QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(QStringLiteral("%1/dock-%2.png").arg(folder, name)));
+      QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(
+          QStringLiteral("%1/dock-%2.png").arg(folder, name)));
     };
     auto client = [](const TDockableForm& form) {
       return QRect(form.widget()->mapToGlobal(QPoint(0, 0)), form.widget()->size());

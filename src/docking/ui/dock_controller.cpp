@@ -67,6 +67,9 @@ DockController::~DockController() = default;
 
 void DockController::addForm(TDockableForm& form) {
   m_forms.push_back(&form);
+  connect(&form, &QObject::destroyed, this, [this, &form] {
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+  });
   form.hide();  // until a layout places it
   if (form.parentWidget() == &m_main && m_main.dockWidgetArea(&form) == Qt::NoDockWidgetArea)
     m_main.addDockWidget(Qt::LeftDockWidgetArea, &form);  // Qt floats and docks only its own windows
@@ -109,7 +112,8 @@ DockController::Target DockController::findTarget(const TDockableForm& dragged, 
         continue;
       const QRect client = clientRect(*form);
       const QPoint local = globalPosition - client.topLeft();
-      const docking::DockZone zone = docking::ComputeDockSide(local.x(), local.y(), client.width(), client.height());
+      const docking::DockZone zone =
+          docking::ComputeDockSide(local.x(), local.y(), client.width(), client.height());
       if (zone.side == DockSide::None) continue;
       target.kind = Target::Kind::Form;
       target.form = form;
@@ -123,8 +127,9 @@ DockController::Target DockController::findTarget(const TDockableForm& dragged, 
     if (!docking::PanelCatchRect(rect).contains(globalPosition.x(), globalPosition.y())) continue;
     target.kind = Target::Kind::Panel;
     target.panel = panel;
-    target.preview = toQRect(panel == DockPanel::Left ? docking::LeftPanelPreview(rect, clientSize().width())
-                                                      : docking::BottomPanelPreview(rect, clientSize().height()));
+    target.preview =
+        toQRect(panel == DockPanel::Left ? docking::LeftPanelPreview(rect, clientSize().width())
+                                         : docking::BottomPanelPreview(rect, clientSize().height()));
     return target;
   }
   const QSize size = dragged.undockedBounds().size();
@@ -231,7 +236,8 @@ void DockController::closeHost(DockHost* host) {
 }
 
 DockHost* DockController::hostOf(const TDockableForm& form) const {
-  const auto host = std::find_if(m_hosts.begin(), m_hosts.end(), [&](const DockHost* each) { return each->holds(form); });
+  const auto host =
+      std::find_if(m_hosts.begin(), m_hosts.end(), [&](const DockHost* each) { return each->holds(form); });
   return host == m_hosts.end() ? nullptr : *host;
 }
 
@@ -320,7 +326,7 @@ DockLayout DockController::layout(const TDockableForm& tagsList, const TDockable
 
 void DockController::applyLayout(const DockLayout& layout, TDockableForm& tagsList, TDockableForm& editor) {
   const std::pair<TDockableForm*, const ToolWindowLayout*> windows[] = {{&tagsList, &layout.tagsList},
-                                                                         {&editor, &layout.editor}};
+                                                                        {&editor, &layout.editor}};
   for (const auto& [form, window] : windows) floatAt(*form, toQRect(window->bounds));
   if (layout.tagsList.place == ToolPlace::Host) {
     makeHost(tagsList, editor, layout.editorSide, toQRect(layout.hostBounds));
@@ -353,7 +359,8 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &m_main && event->type() == QEvent::Show && m_pending) {
     m_main.removeEventFilter(this);
     const std::unique_ptr<PendingLayout> pending = std::move(m_pending);
-    if (pending->tagsList && pending->editor) applyLayout(pending->layout, *pending->tagsList, *pending->editor);
+    if (pending->tagsList && pending->editor)
+      applyLayout(pending->layout, *pending->tagsList, *pending->editor);
   }
   return QObject::eventFilter(watched, event);
 }

@@ -53,12 +53,14 @@ void DockHost::dockPair(TDockableForm& first, TDockableForm& second, DockSide si
   dockPairInto(*this, Qt::LeftDockWidgetArea, first, second, side);
   m_clients = {&first, &second};
   m_secondSide = side;
-  for (TDockableForm* client : m_clients)
+  for (TDockableForm* client : m_clients) {
     connect(client, &QWidget::windowTitleChanged, this, [this] { UpdateHostCaption(); });
+    connect(client, &QObject::destroyed, this, [this, client] { m_clients.removeAll(client); });
+  }
 }
 
 void DockHost::removeClient(const TDockableForm& form) {
-  disconnect(&form, &QWidget::windowTitleChanged, this, nullptr);
+  disconnect(&form, nullptr, this, nullptr);
   m_clients.removeAll(&form);
   UpdateHostCaption();
 }

@@ -80,8 +80,8 @@ void DockTitleBar::hideEvent(QHideEvent* event) {
 
 void DockTitleBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().color(isActiveWindow() ? QPalette::Active : QPalette::Inactive,
-                                           QPalette::Highlight));
+  painter.fillRect(
+      rect(), palette().color(isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight));
 }
 
 }  // namespace tolvane::ui

@@ -20,7 +20,6 @@ class DockTitleBar : public QWidget {
   explicit DockTitleBar(TDockableForm& form);
 
   QToolButton* closeButton() const { return m_close; }
-  bool isDragging() const { return m_dragging; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

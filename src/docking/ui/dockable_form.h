@@ -48,8 +48,8 @@ class TDockableForm : public QDockWidget {
   void setVisible(bool visible) override;
 
  signals:
-  void shown();   // show() on a window that was not meant to be on view
-  void hidden();  // hide() or close() on one that was
+  void shown();                         // show() on a window that was not meant to be on view
+  void hidden();                        // hide() or close() on one that was
   void dragStarted(QPoint grabOffset);  // grabOffset: the mouse from the form's top-left corner
   void dragMoved(QPoint globalPosition);
   void dragReleased(QPoint globalPosition);

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "docking/ui/dockable_form.h"
 #include "document/block_list.h"
 #include "document/browser_view.h"
 #include "document/page_markup.h"
-#include "docking/ui/dockable_form.h"
 #include "settings/settings.h"
 
 class QTableView;

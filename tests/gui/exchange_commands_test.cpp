@@ -33,6 +33,30 @@ void click(QWidget* dialog, const char* button) {
   QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
 }
 
+// Runs File > Export through its wizard, keeping the stored export folder.
+void exportFromMenu(MainWindowFixture& f) {
+  whenModal<TfrmImportExport>([](TfrmImportExport* wizard) {
+    QCOMPARE(wizard->windowTitle(), messageText("Res001"));
+    click(wizard, "btnNext");
+    click(wizard, "btnNext");
+  });
+  f.trigger("mniExportiren");
+}
+
+// Runs File > Import through its wizard, picking the three files as a user would.
+void importFromMenu(MainWindowFixture& f, const QString& templateFile, const QString& textFile,
+                    const QString& outputFile) {
+  whenModal<TfrmImportExport>([=](TfrmImportExport* wizard) {
+    QCOMPARE(wizard->windowTitle(), messageText("Res003"));
+    QStringList picks{templateFile, textFile};
+    wizard->setOpenFileChooser([picks](const QString&, const QString&) mutable { return picks.takeFirst(); });
+    wizard->setSaveFileChooser([=](const QString&, const QString&) { return outputFile; });
+    for (const char* button : {"SpeedButton2", "SpeedButton3", "btnNext", "SpeedButton4", "btnNext"})
+      click(wizard, button);
+  });
+  f.trigger("Importieren1");
+}
+
 // Waits for the page load that a command started, when it has not been shown already.
 bool waitForPage(QSignalSpy& shown) {
   return !shown.isEmpty() || shown.wait(10000);
@@ -57,12 +81,7 @@ class ExchangeCommandsTest : public QObject {
     QVERIFY(f.open(page));
     const QStringList original = rowTexts(f);
 
-    whenModal<TfrmImportExport>([](TfrmImportExport* wizard) {
-      QCOMPARE(wizard->windowTitle(), messageText("Res001"));
-      click(wizard, "btnNext");
-      click(wizard, "btnNext");
-    });
-    f.trigger("mniExportiren");
+    exportFromMenu(f);
     const QString textFile = out.filePath("gui_page.txt");
     const QString templateFile = out.filePath("gui_page.vexp");
     QVERIFY(QFile::exists(textFile) && QFile::exists(templateFile));
@@ -82,21 +101,9 @@ class ExchangeCommandsTest : public QObject {
     text.close();
 
     const QString result = out.filePath("translated");
-    whenModal<TfrmImportExport>([&](TfrmImportExport* wizard) {
-      QCOMPARE(wizard->windowTitle(), messageText("Res003"));
-      QStringList picks{templateFile, textFile};
-      wizard->setOpenFileChooser(
-          [picks](const QString&, const QString&) mutable { return picks.takeFirst(); });
-      wizard->setSaveFileChooser([&](const QString&, const QString&) { return result; });
-      click(wizard, "SpeedButton2");
-      click(wizard, "SpeedButton3");
-      click(wizard, "btnNext");
-      click(wizard, "SpeedButton4");
-      click(wizard, "btnNext");
-    });
     QSignalSpy shown(f.window().webBrowser(), &WebBrowser::documentShown);
     f.answers = {QMessageBox::Yes};  // load the result
-    f.trigger("Importieren1");
+    importFromMenu(f, templateFile, textFile, result);
     QCOMPARE(f.questions.value(1), messageText("Res004"));
     QVERIFY(waitForPage(shown));
     QCOMPARE(f.window().document()->currentFile(), result + ".htm");
@@ -108,13 +115,7 @@ class ExchangeCommandsTest : public QObject {
 
   void importWithAMissingFileSaysSo() {
     MainWindowFixture f;
-    whenModal<TfrmImportExport>([&](TfrmImportExport* wizard) {
-      wizard->setOpenFileChooser([&](const QString&, const QString&) { return f.folder() + "/missing"; });
-      wizard->setSaveFileChooser([&](const QString&, const QString&) { return f.folder() + "/out.htm"; });
-      for (const char* button : {"SpeedButton2", "SpeedButton3", "btnNext", "SpeedButton4", "btnNext"})
-        click(wizard, button);
-    });
-    f.trigger("Importieren1");
+    importFromMenu(f, f.folder() + "/missing", f.folder() + "/missing", f.folder() + "/out.htm");
     QCOMPARE(f.questions, QStringList{messageText("Res005")});
     QVERIFY(!QFile::exists(f.folder() + "/out.htm"));
     QVERIFY(f.window().document()->currentFile().isEmpty());
@@ -125,26 +126,15 @@ class ExchangeCommandsTest : public QObject {
     MainWindowFixture f(settingsWithFolder(out.path()));
     const QString page = f.page("gui_page.html");
     QVERIFY(f.open(page));
-    whenModal<TfrmImportExport>([](TfrmImportExport* wizard) {
-      click(wizard, "btnNext");
-      click(wizard, "btnNext");
-    });
-    f.trigger("mniExportiren");
+    exportFromMenu(f);
     f.selectRow(3);
     QVERIFY(f.insert("Edited"));
     QVERIFY(f.window().document()->isModified());
 
-    whenModal<TfrmImportExport>([&](TfrmImportExport* wizard) {
-      QStringList picks{out.filePath("gui_page.vexp"), out.filePath("gui_page.txt")};
-      wizard->setOpenFileChooser(
-          [picks](const QString&, const QString&) mutable { return picks.takeFirst(); });
-      wizard->setSaveFileChooser([&](const QString&, const QString&) { return out.filePath("result.htm"); });
-      for (const char* button : {"SpeedButton2", "SpeedButton3", "btnNext", "SpeedButton4", "btnNext"})
-        click(wizard, button);
-    });
     f.questions.clear();
     f.answers = {QMessageBox::Yes, QMessageBox::Cancel};  // load the result; then keep the edited page
-    f.trigger("Importieren1");
+    importFromMenu(f, out.filePath("gui_page.vexp"), out.filePath("gui_page.txt"),
+                   out.filePath("result.htm"));
     QCOMPARE(f.questions, QStringList({messageText("Res004"), messageText("ResSaveDoc")}));
     QCOMPARE(f.window().document()->currentFile(), page);
     QVERIFY(f.window().document()->isModified());

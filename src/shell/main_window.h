@@ -83,6 +83,8 @@ class TfrmTranslator : public QMainWindow, private BrowserViewListener {
   void mniExportirenClick();
   void Importieren1Click();
   void Optionen1Click();
+  // Runs the import/export wizard from firstPage under the message captionKey; true on OK.
+  bool runWizard(const char* captionKey, TfrmImportExport::Page firstPage);
   // Shows PB for one long operation and returns the callback that moves it; hideProgress ends it.
   ProgressCallback showProgress();
   void hideProgress();

@@ -27,12 +27,16 @@ void TfrmTranslator::hideProgress() {
   m_progressItem->setVisible(false);
 }
 
+bool TfrmTranslator::runWizard(const char* captionKey, TfrmImportExport::Page firstPage) {
+  TfrmImportExport wizard(m_settings, m_import, this);
+  wizard.setWindowTitle(messageText(captionKey));
+  wizard.setActivePage(firstPage);
+  return wizard.exec() == QDialog::Accepted;
+}
+
 void TfrmTranslator::mniExportirenClick() {
   if (m_document->currentFile().isEmpty()) return;
-  TfrmImportExport wizard(m_settings, m_import, this);
-  wizard.setWindowTitle(messageText("Res001"));
-  wizard.setActivePage(TfrmImportExport::Page::Export1);
-  if (wizard.exec() != QDialog::Accepted) return;
+  if (!runWizard("Res001", TfrmImportExport::Page::Export1)) return;
 
   const html::FileStatus exported =
       ExportDocument(m_tagsList->blocks(), *m_browser, m_document->state().CurrentFileName,
@@ -44,10 +48,7 @@ void TfrmTranslator::mniExportirenClick() {
 }
 
 void TfrmTranslator::Importieren1Click() {
-  TfrmImportExport wizard(m_settings, m_import, this);
-  wizard.setWindowTitle(messageText("Res003"));
-  wizard.setActivePage(TfrmImportExport::Page::Import1);
-  if (wizard.exec() != QDialog::Accepted) return;
+  if (!runWizard("Res003", TfrmImportExport::Page::Import1)) return;
 
   const ImportResult result = ImportDocument(m_import.TxtFile.toStdString(), m_import.TmpFile.toStdString(),
                                              m_import.OutputFile.toStdString(), showProgress());

@@ -174,16 +174,14 @@ QWidget* TfrmImportExport::createImportPage1() {
   edTxtFile = readOnlyField("edTxtFile");
   auto* SpeedButton2 = pickerButton("SpeedButton2");
   auto* SpeedButton3 = pickerButton("SpeedButton3");
-  connect(SpeedButton2, &QToolButton::clicked, this, [this] {
-    const QString path = m_chooseOpenFile(tr("Template files (*.vexp *.VEXP)"),
-                                          QString::fromStdString(m_settings.ExportFolder));
-    if (!path.isEmpty()) edTmpFile->setText(path);
-  });
-  connect(SpeedButton3, &QToolButton::clicked, this, [this] {
-    const QString path =
-        m_chooseOpenFile(tr("Text files (*.txt *.TXT)"), QString::fromStdString(m_settings.ExportFolder));
-    if (!path.isEmpty()) edTxtFile->setText(path);
-  });
+  auto pickInto = [this](QLineEdit* field, const QString& filter) {
+    const QString path = m_chooseOpenFile(filter, QString::fromStdString(m_settings.ExportFolder));
+    if (!path.isEmpty()) field->setText(path);
+  };
+  connect(SpeedButton2, &QToolButton::clicked, this,
+          [=, this] { pickInto(edTmpFile, tr("Template files (*.vexp *.VEXP)")); });
+  connect(SpeedButton3, &QToolButton::clicked, this,
+          [=, this] { pickInto(edTxtFile, tr("Text files (*.txt *.TXT)")); });
   // Filling a field may enable the next step; it never disables it.
   for (QLineEdit* field : {edTmpFile, edTxtFile})
     connect(field, &QLineEdit::textChanged, this, [this] {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -18,6 +19,30 @@ mode_t currentUmask() {
   mode_t mask = ::umask(0);
   ::umask(mask);
   return mask;
+}
+
+// Calls line(text) for every line of text (up to a NUL), without its end: CR LF, LF or a lone CR.
+// The next CR and the next LF are each searched once and kept until passed, so that the text is
+// read once whatever its line ends.
+template <typename LineFn>
+void forEachLine(std::string_view text, LineFn line) {
+  text = text.substr(0, text.find('\0'));
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  auto next = [end](const char* from, char c) {
+    const void* found = std::memchr(from, c, static_cast<size_t>(end - from));
+    return found ? static_cast<const char*>(found) : end;
+  };
+  const char* nextCr = next(p, '\r');
+  const char* nextLf = next(p, '\n');
+  while (p < end) {
+    if (nextCr < p) nextCr = next(p, '\r');
+    if (nextLf < p) nextLf = next(p, '\n');
+    const char* stop = std::min(nextCr, nextLf);
+    line(std::string_view(p, static_cast<size_t>(stop - p)));
+    p = stop;
+    if (p < end) p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
+  }
 }
 
 }  // namespace
@@ -53,23 +78,15 @@ FileStatus loadTextFromFile(const std::string& path, std::string& text) {
 }
 
 std::vector<std::string_view> TextLines(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
   std::vector<std::string_view> lines;
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t end = text.find_first_of("\r\n", i);
-    if (end == std::string_view::npos) end = text.size();
-    lines.push_back(text.substr(i, end - i));
-    i = end;
-    if (i < text.size()) i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
-  }
+  forEachLine(text, [&](std::string_view line) { lines.push_back(line); });
   return lines;
 }
 
 std::string WithCrLfLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 32);
-  for (std::string_view line : TextLines(text)) out.append(line).append("\r\n");
+  forEachLine(text, [&](std::string_view line) { out.append(line).append("\r\n"); });
   return out;
 }
 

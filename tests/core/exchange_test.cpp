@@ -173,7 +173,10 @@ TEST(ExchangeLines, LineEnds) {
   EXPECT_EQ(html::TextLines("a\r\nb\rc\nd"), (std::vector<std::string_view>{"a", "b", "c", "d"}));
   EXPECT_EQ(html::TextLines("a\n\rb\r\n"), (std::vector<std::string_view>{"a", "", "b"}));
   EXPECT_EQ(html::TextLines("a\0b\nc"s), (std::vector<std::string_view>{"a"}));
+  EXPECT_EQ(html::TextLines("a\rb\rc\n\nd\re"), (std::vector<std::string_view>{"a", "b", "c", "", "d", "e"}));
   EXPECT_TRUE(html::TextLines("").empty());
+  EXPECT_EQ(html::WithCrLfLineEnds("a\rb\n\r\nc\r\rd"), "a\r\nb\r\n\r\nc\r\n\r\nd\r\n");
+  EXPECT_EQ(html::WithCrLfLineEnds(""), "");
 }
 
 // The steps one by one, exactly as they read: the reference for the fast recombination.

@@ -144,6 +144,25 @@ class DockingTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void escapeDuringADragCancelsIt() {
+    MainWindowFixture f;
+    placeWindows(f);
+    TTagsList& tags = *f.window().tagsList();
+    const QRect before = tags.frameGeometry();
+
+    dragTo(tags, inLeftPanel(f));
+    QRubberBand* preview = dragPreview();
+    QVERIFY(preview && preview->isVisible());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f.window(), Qt::Key_Escape);
+    QVERIFY(!preview->isVisible());
+    releaseAt(tags, inLeftPanel(f));
+
+    QVERIFY(!docks(f).IsDockedIn(DockPanel::Left, tags));
+    QVERIFY(tags.isFloating());
+    QCOMPARE(tags.frameGeometry(), before);
+    QCOMPARE(docks(f).panelRect(DockPanel::Left).width(), 0);
+  }
+
   void dockingLeftOpensAThirdAndHidingFoldsThePanel_data() {
     QTest::addColumn<QString>("hideBy");
     QTest::newRow("F12") << "F12";

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,6 +55,8 @@ void DockTitleBar::mouseMoveEvent(QMouseEvent* event) {
   if (!m_dragging) {
     if ((global - m_pressGlobal).manhattanLength() < QApplication::startDragDistance()) return;
     m_dragging = true;
+    // The key goes to whichever widget has the focus, so the application's events are watched.
+    qApp->installEventFilter(this);
     emit m_form.dragStarted(m_grabOffset);
   }
   emit m_form.dragMoved(global);
@@ -63,7 +66,7 @@ void DockTitleBar::mouseMoveEvent(QMouseEvent* event) {
 void DockTitleBar::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_pressed) return QWidget::mouseReleaseEvent(event);
   const bool dropped = m_dragging;
-  m_pressed = m_dragging = false;
+  endDrag();
   if (dropped) emit m_form.dragReleased(event->globalPosition().toPoint());
   event->accept();
 }
@@ -74,8 +77,23 @@ void DockTitleBar::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DockTitleBar::hideEvent(QHideEvent* event) {
   if (m_dragging) emit m_form.dragCancelled();  // the window went away under the mouse
-  m_pressed = m_dragging = false;
+  endDrag();
   QWidget::hideEvent(event);
+}
+
+bool DockTitleBar::eventFilter(QObject* watched, QEvent* event) {
+  if (m_dragging && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    endDrag();
+    emit m_form.dragCancelled();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void DockTitleBar::endDrag() {
+  if (m_dragging) qApp->removeEventFilter(this);
+  m_pressed = m_dragging = false;
 }
 
 void DockTitleBar::paintEvent(QPaintEvent*) {

@@ -13,7 +13,7 @@ class TDockableForm;
 // The caption line of a dockable window: its title and a close button. Pressing the caption and
 // moving the mouse by the start distance drags the window; the form reports the drag, and the
 // dock controller decides where the window goes. Qt's own dock drag never starts, since the bar
-// keeps the mouse events to itself.
+// keeps the mouse events to itself. Escape during the drag cancels it.
 class DockTitleBar : public QWidget {
   Q_OBJECT
  public:
@@ -28,8 +28,11 @@ class DockTitleBar : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void endDrag();
+
   TDockableForm& m_form;
   QLabel* m_caption;
   QToolButton* m_close;

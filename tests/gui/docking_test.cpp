@@ -290,6 +290,26 @@ class DockingTest : public QObject {
              QRect(clientRect(editor).center() - QPoint(10, 5), tags.size()));
   }
 
+  // The main window's keys act while a host is the active window.
+  void shortcutsWorkInAHost() {
+    MainWindowFixture f;
+    placeWindows(f);
+    TTagsList& tags = *f.window().tagsList();
+    TfrmEditText& editor = *f.window().editor();
+    action(f, "mniInplaceEditor")->trigger();
+    docks(f).dropAt(editor, pointIn(tags, DockSide::Client));
+    DockHost* host = docks(f).hostOf(tags);
+    QVERIFY(host && host->isVisible());
+
+    QApplication::setActiveWindow(host);
+    QTest::keyClick(host, Qt::Key_F11);
+    QVERIFY(!editor.isShown());
+    QVERIFY(!action(f, "mniInplaceEditor")->isChecked());
+    QTest::keyClick(host, Qt::Key_F12);
+    QVERIFY(!tags.isShown());
+    QVERIFY(!host->isVisible());
+  }
+
   void draggingOneOfTwoOutOfAHostClosesIt_data() {
     QTest::addColumn<DockSide>("zone");
     QTest::newRow("side by side") << DockSide::Right;
@@ -331,7 +351,7 @@ class DockingTest : public QObject {
     TTagsList& tags = *f.window().tagsList();
     TfrmEditText& editor = *f.window().editor();
     action(f, "mniInplaceEditor")->trigger();
-    docks(f).dropAt(editor, tags.geometry().center());
+    docks(f).dropAt(editor, pointIn(tags, DockSide::Client));
     DockHost* host = docks(f).hostOf(tags);
     docks(f).dropAt(editor, host->geometry().topLeft() + QPoint(5, 5));
     QCOMPARE(docks(f).hostOf(editor), host);

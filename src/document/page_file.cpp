@@ -21,12 +21,11 @@ mode_t currentUmask() {
   return mask;
 }
 
-// Calls line(text) for every line of text (up to a NUL), without its end: CR LF, LF or a lone CR.
+// Calls line(text) for every line of text, without its end: CR LF, LF or a lone CR.
 // The next CR and the next LF are each searched once and kept until passed, so that the text is
 // read once whatever its line ends.
 template <typename LineFn>
 void forEachLine(std::string_view text, LineFn line) {
-  text = text.substr(0, text.find('\0'));
   const char* p = text.data();
   const char* const end = p + text.size();
   auto next = [end](const char* from, char c) {
@@ -79,7 +78,7 @@ FileStatus loadTextFromFile(const std::string& path, std::string& text) {
 
 std::vector<std::string_view> TextLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  forEachLine(text, [&](std::string_view line) { lines.push_back(line); });
+  forEachLine(text.substr(0, text.find('\0')), [&](std::string_view line) { lines.push_back(line); });
   return lines;
 }
 

@@ -23,8 +23,9 @@ FileStatus loadTextFromFile(const std::string& path, std::string& text);
 // at its first NUL; a line end at the very end opens no further line. Lines are not trimmed.
 std::vector<std::string_view> TextLines(std::string_view text);
 
-// Program text as lines that each end in CR LF (CR LF, CR and LF end a line; the text ends at its
-// first NUL; a line end at the very end opens no further line). The form of the program's own files.
+// The text as lines that each end in CR LF (CR LF, CR and LF end a line; a line end at the very
+// end opens no further line). The form of the program's own files. NUL bytes stay: a page may hold
+// them, and what follows them is page too.
 std::string WithCrLfLineEnds(std::string_view text);
 
 // Writes bytes to path through a temporary file beside it that is then renamed over it, so that

@@ -15,7 +15,7 @@ std::string GetPageMarkup(BrowserView& browser) {
 }
 
 html::FileStatus SaveTextToFile(std::string_view text, const std::string& fileName) {
-  return html::writeFileAtomically(fileName, html::WithCrLfLineEnds(text));
+  return html::writeFileAtomically(fileName, html::WithCrLfLineEnds(text.substr(0, text.find('\0'))));
 }
 
 html::FileStatus SaveCurrentDocument(BrowserView& browser, DocumentState& state) {

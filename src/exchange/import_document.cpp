@@ -13,10 +13,12 @@ ImportResult ImportDocument(const std::string& textFile, const std::string& temp
   if (!std::filesystem::is_regular_file(textFile, ignored) ||
       !std::filesystem::is_regular_file(templateFile, ignored))
     return {ImportResult::Outcome::MissingInput, {}};
+  // The template is taken whole: it keeps the page's own NUL bytes, and what follows them.
   std::string text, templateText;
-  for (auto [path, into] : {std::pair{&textFile, &text}, std::pair{&templateFile, &templateText}})
-    if (html::FileStatus status = html::loadTextFromFile(*path, *into); !status)
-      return {ImportResult::Outcome::Failed, status.error};
+  if (html::FileStatus status = html::loadTextFromFile(textFile, text); !status)
+    return {ImportResult::Outcome::Failed, status.error};
+  if (html::FileStatus status = html::readFileBytes(templateFile, templateText); !status)
+    return {ImportResult::Outcome::Failed, status.error};
 
   std::vector<std::string_view> lines = html::TextLines(text);
   if (progress) progress(0, lines.size());

@@ -278,5 +278,26 @@ TEST_F(ExchangeTest, ExportThenImportGivesThePageBack) {
   }
 }
 
+// A page may hold NUL bytes; the template keeps them, and the page after them comes back too.
+TEST_F(ExchangeTest, PagesWithNulBytesComeBackWhole) {
+  using namespace std::string_literals;
+  const std::string pages[] = {
+      "<p>one\0two</p><p>after</p>\n"s,
+      "<hea\0d><p>in a tag name</p><p>after</p>\n"s,
+      "<p title=\"a\0b\">in a value</p><p>after</p>\n"s,
+      "<script>var s = 'a\0b';</script><p>after</p>\n"s,
+      "<!-- a\0b --><p>after</p>\n"s,
+  };
+  for (const std::string& page : pages) {
+    SCOPED_TRACE(testing::contentOf(*testing::load(page)));
+    list.clear();
+    ExportFileNames files = exportPage(page);
+    ASSERT_EQ(ImportDocument(files.textFile, files.templateFile, path("result.html")).outcome,
+              ImportResult::Outcome::Written);
+    auto result = html::Document::fromBytes(read(path("result.html")));
+    EXPECT_EQ(testing::contentOf(*result), testing::contentOf(*testing::load(page)));
+  }
+}
+
 }  // namespace
 }  // namespace tolvane

@@ -36,12 +36,18 @@ std::string outline(const html::Document& document) {
 }
 
 std::string contentOf(html::Document& document) {
+  // Names come as the source spells them, in the page's encoding; texts and values decoded.
+  auto decodedName = [&](const std::string& name) {
+    std::string decoded;
+    document.sourceCodec().decode(name, decoded);
+    return decoded;
+  };
   std::string out;
   for (size_t i = 0; i < document.length(); ++i) {
     html::Element e = document.item(i);
-    out += e.tagName();
+    out += decodedName(e.tagName());
     for (size_t a = 0; a < e.attributeCount(); ++a)
-      out += " " + e.attributeName(a) + "=" + e.attribute(e.attributeName(a)).value_or("");
+      out += " " + decodedName(e.attributeName(a)) + "=" + e.attribute(e.attributeName(a)).value_or("");
     out += "[" + e.adjacentText(html::Adjacent::AfterBegin) + "][" +
            e.adjacentText(html::Adjacent::AfterEnd) + "]\n";
   }

@@ -1,0 +1,90 @@
+// Fuzzes the block layer over any page: the scan, the write-back and the exchange files. Writing
+// every block's own text back changes no byte; export followed by import gives a page that reads
+// as the original. A broken promise aborts, so that libFuzzer keeps the input.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "document/document_scan.h"
+#include "document/headless_view.h"
+#include "document/page_file.h"
+#include "document/write_back.h"
+#include "exchange/export_document.h"
+#include "exchange/import_document.h"
+#include "support/outline.h"
+
+namespace {
+
+using namespace tolvane;
+
+void check(bool condition, const char* promise) {
+  if (condition) return;
+  std::fprintf(stderr, "blocks_fuzz: broken promise: %s\n", promise);
+  std::abort();
+}
+
+// The exchange files go to memory-backed storage where there is some: the target writes three
+// files per input.
+const std::filesystem::path& workFolder() {
+  static const std::filesystem::path folder = [] {
+    std::filesystem::path base = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                                     : std::filesystem::temp_directory_path();
+    std::filesystem::path own = base / ("tolvane-blocks-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(own);
+    return own;
+  }();
+  return folder;
+}
+
+void exportThenImport(const std::string& input, const settings::TGlobalVars& vars) {
+  HeadlessView view;
+  view.show(html::Document::fromBytes(input));
+  BlockList list;
+  ScanDocument(list, view, vars);
+  const std::string page = (workFolder() / "page.html").string();
+  ExportFileNames files;
+  check(static_cast<bool>(ExportDocument(list, view, page, workFolder().string() + "/", {}, &files)),
+        "the export writes its files");
+  const std::string result = (workFolder() / "result.html").string();
+  check(ImportDocument(files.textFile, files.templateFile, result).outcome == ImportResult::Outcome::Written,
+        "the import writes its page");
+  std::string imported;
+  check(static_cast<bool>(html::readFileBytes(result, imported)), "the imported page reads back");
+  auto original = html::Document::fromBytes(input);
+  auto back = html::Document::fromBytes(imported);
+  const std::string expected = testing::contentOf(*original), actual = testing::contentOf(*back);
+  if (expected != actual) {
+    const size_t at = static_cast<size_t>(
+        std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first - expected.begin());
+    const size_t from = at > 80 ? at - 80 : 0;
+    std::fprintf(stderr, "page reads:     ...%s\nimport reads:   ...%s\n", expected.substr(from, 160).c_str(),
+                 actual.substr(from, 160).c_str());
+  }
+  check(expected == actual, "export followed by import gives the page back");
+}
+
+}  // namespace
+
+// The first byte picks the duplicate filter; the rest is the page.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const settings::TGlobalVars vars = testing::allViews((data[0] & 1) != 0);
+  const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+  HeadlessView view;
+  view.show(html::Document::fromBytes(input));
+  BlockList list;
+  ScanDocument(list, view, vars);
+  for (const BlockRow& row : list.rows())
+    for (size_t i = 0; i < row.group->Count(); ++i) DefineText(row.group->GetTag(i), row.text);
+  check(view.currentDocument()->markup() == input, "writing every block's own text back changes no byte");
+
+  exportThenImport(input, vars);
+  return 0;
+}

@@ -36,11 +36,18 @@ std::string outline(const html::Document& document) {
 }
 
 std::string contentOf(html::Document& document) {
-  // Names come as the source spells them, in the page's encoding; texts and values decoded.
-  auto decodedName = [&](const std::string& name) {
+  // Names come as the source spells them, in the page's encoding, except that a NUL in a name has
+  // become U+FFFD in UTF-8 whatever the encoding; texts and values come decoded.
+  auto decodedName = [&](std::string_view name) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
     std::string decoded;
-    document.sourceCodec().decode(name, decoded);
-    return decoded;
+    for (size_t from = 0;;) {
+      const size_t at = name.find(kReplacement, from);
+      document.sourceCodec().decode(name.substr(from, at - from), decoded);
+      if (at == std::string_view::npos) return decoded;
+      decoded += kReplacement;
+      from = at + kReplacement.size();
+    }
   };
   std::string out;
   for (size_t i = 0; i < document.length(); ++i) {

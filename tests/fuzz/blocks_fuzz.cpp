@@ -72,11 +72,7 @@ std::string contentWithoutFinalLineEnds(html::Document& document) {
   return testing::contentOf(document);
 }
 
-void exportThenImport(const std::string& input, const settings::TGlobalVars& vars) {
-  HeadlessView view;
-  view.show(html::Document::fromBytes(input));
-  BlockList list;
-  ScanDocument(list, view, vars);
+void exportThenImport(const std::string& input, const BlockList& list, HeadlessView& view) {
   const std::string page = (work().path / "page.html").string();
   ExportFileNames files;
   check(static_cast<bool>(ExportDocument(list, view, page, work().path.string() + "/", {}, &files)),
@@ -116,6 +112,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < row.group->Count(); ++i) DefineText(row.group->GetTag(i), row.text);
   check(view.currentDocument()->markup() == input, "writing every block's own text back changes no byte");
 
-  exportThenImport(input, vars);
+  exportThenImport(input, list, view);
   return 0;
 }

@@ -49,7 +49,8 @@ std::string escapeAttribute(std::string_view value) {
 
 // Script and style code is written as it is; only an end tag of its own element inside it, which
 // would end the element early, is broken up ("<\/script" reads the same inside a script string).
-// In script code after "<!--" a "<script" would make the tokenizer skip the real end tag.
+// In script code after "<!--" a "<script" would make the tokenizer skip the real end tag. A name
+// counts only where the tokenizer ends it (white space, "/" or ">"): "</scripts" stays as it is.
 std::string escapeRawText(std::string_view code, std::string_view element) {
   std::string out;
   out.reserve(code.size());
@@ -57,7 +58,11 @@ std::string escapeRawText(std::string_view code, std::string_view element) {
   const bool commentOpener = script && code.find("<!--") != std::string_view::npos;
   for (size_t i = 0; i < code.size(); ++i) {
     auto startsWithIgnoringCase = [&](size_t at, std::string_view word) {
-      return code.size() - at >= word.size() && equalsIgnoringAsciiCase(code.substr(at, word.size()), word);
+      if (code.size() - at <= word.size() || !equalsIgnoringAsciiCase(code.substr(at, word.size()), word))
+        return false;
+      const char after = code[at + word.size()];
+      return after == '\t' || after == '\n' || after == '\f' || after == '\r' || after == ' ' ||
+             after == '/' || after == '>';
     };
     if (code[i] == '<' && i + 1 < code.size() && code[i + 1] == '/' &&
         startsWithIgnoringCase(i + 2, element)) {

@@ -136,6 +136,11 @@ TEST(DocumentEdit, ScriptCodeCannotEndItsElementEarly) {
       {"w('</SCRIPT >')", "w('<\\/SCRIPT >')"},
       {"<!-- w('<script>x</script>') //-->", "<!-- w('<\\script>x<\\/script>') //-->"},
       {"<!-- hide\nrun();\n//-->", "<!-- hide\nrun();\n//-->"},
+      {"w('</script\t/x')", "w('<\\/script\t/x')"},
+      // Not an end tag or a script start for the tokenizer: written as it is.
+      {"w('</scripts>'); w('</script$')", "w('</scripts>'); w('</script$')"},
+      {"<!-- w('<scripting>') //-->", "<!-- w('<scripting>') //-->"},
+      {"w('</script", "w('</script"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);

@@ -52,26 +52,6 @@ void check(bool condition, const char* promise) {
   std::abort();
 }
 
-// The import ends the page's last line with a line end, as it ends every line: the line ends at
-// the end of the page's last text are left out of the comparison.
-std::string contentWithoutFinalLineEnds(html::Document& document) {
-  html::NodeId last = html::kNoNode;
-  for (html::NodeId id = 0; id != html::kNoNode; id = document.nextInOrder(id, 0))
-    if (document.node(id).type == html::NodeType::Text) last = id;
-  if (last != html::kNoNode) {
-    const html::Node& node = document.node(last);
-    std::string text = document.textOf(node);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    const html::NodeId before = node.previousSibling;
-    if (before != html::kNoNode && (document.node(before).type == html::NodeType::Element ||
-                                    document.node(before).type == html::NodeType::Comment))
-      html::Element(&document, before).replaceAdjacentText(html::Adjacent::AfterEnd, text);
-    else
-      html::Element(&document, node.parent).replaceAdjacentText(html::Adjacent::AfterBegin, text);
-  }
-  return testing::contentOf(document);
-}
-
 void exportThenImport(const std::string& input, const BlockList& list, HeadlessView& view) {
   const std::string page = (work().path / "page.html").string();
   ExportFileNames files;
@@ -82,18 +62,19 @@ void exportThenImport(const std::string& input, const BlockList& list, HeadlessV
         "the import writes its page");
   std::string imported;
   check(static_cast<bool>(html::readFileBytes(result, imported)), "the imported page reads back");
-  auto original = html::Document::fromBytes(input);
-  auto back = html::Document::fromBytes(imported);
-  const std::string expected = contentWithoutFinalLineEnds(*original);
-  const std::string actual = contentWithoutFinalLineEnds(*back);
-  if (expected != actual) {
+  // The import ends the last line with a line end, as it ends every line: where the template's
+  // last line had none, the page comes back with one more at its end.
+  const std::string expected = testing::contentOf(*html::Document::fromBytes(input));
+  const std::string actual = testing::contentOf(*html::Document::fromBytes(imported));
+  const bool same = actual == expected || actual == testing::contentOf(*html::Document::fromBytes(input + "\n"));
+  if (!same) {
     const size_t at = static_cast<size_t>(
         std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first - expected.begin());
     const size_t from = at > 80 ? at - 80 : 0;
     std::fprintf(stderr, "page reads:     ...%s\nimport reads:   ...%s\n", expected.substr(from, 160).c_str(),
                  actual.substr(from, 160).c_str());
   }
-  check(expected == actual, "export followed by import gives the page back");
+  check(same, "export followed by import gives the page back");
 }
 
 }  // namespace

@@ -63,10 +63,14 @@ void exportThenImport(const std::string& input, const BlockList& list, HeadlessV
   std::string imported;
   check(static_cast<bool>(html::readFileBytes(result, imported)), "the imported page reads back");
   // The import ends the last line with a line end, as it ends every line: where the template's
-  // last line had none, the page comes back with one more at its end.
+  // last line had none, the page comes back with one more at its end. (The import writes an
+  // ASCII-compatible encoding, so its final CR LF is two bytes.)
   const std::string expected = testing::contentOf(*html::Document::fromBytes(input));
   const std::string actual = testing::contentOf(*html::Document::fromBytes(imported));
-  const bool same = actual == expected || actual == testing::contentOf(*html::Document::fromBytes(input + "\n"));
+  const bool endsLine = imported.size() >= 2 && imported.compare(imported.size() - 2, 2, "\r\n") == 0;
+  const bool same = actual == expected ||
+                    (endsLine && testing::contentOf(*html::Document::fromBytes(
+                                     imported.substr(0, imported.size() - 2))) == expected);
   if (!same) {
     const size_t at = static_cast<size_t>(
         std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first - expected.begin());
